@@ -1,0 +1,22 @@
+#pragma once
+
+#include <cstdint>
+#include <string_view>
+
+namespace swf {
+
+// Tag codes of the SWF records this program writes or reads.
+namespace TagCode {
+inline constexpr uint16_t End = 0;
+inline constexpr uint16_t ShowFrame = 1;
+inline constexpr uint16_t RemoveObject = 5;
+inline constexpr uint16_t SetBackgroundColor = 9;
+inline constexpr uint16_t DoAction = 12;
+inline constexpr uint16_t PlaceObject2 = 26;
+inline constexpr uint16_t DefineShape3 = 32;
+} // namespace TagCode
+
+// The SWF name of a tag code ("DefineShape3"), or "Unknown".
+std::string_view TagName(uint16_t code);
+
+} // namespace swf
