@@ -23,7 +23,9 @@ struct Movie {
 // length, a tag reaching past the end, a body not consumed exactly by its
 // decoder, or a stream without End gives a ReadError.
 Movie ReadMovie(std::span<const uint8_t> file);
-// Reads the file and decodes it; an unreadable file is a ReadError too.
+// Reads the file and decodes it. A file that cannot be read (missing, a
+// folder, larger than MaxInflatedLength) is a std::runtime_error; a bad movie
+// is a ReadError.
 Movie ReadMovieFile(const std::filesystem::path& path);
 
 // The tags of each frame, ShowFrame and End left out: element i holds the

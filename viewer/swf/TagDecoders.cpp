@@ -1,0 +1,41 @@
+#include "viewer/swf/TagDecoders.h"
+
+#include "viewer/swf/TagNames.h"
+
+namespace swf {
+
+namespace {
+
+template <auto ReadFunction>
+Record Decode(Reader& body) {
+    return ReadFunction(body);
+}
+
+struct DecoderEntry {
+    uint16_t code;
+    TagDecoder decode;
+};
+
+// One line per decoded tag kind.
+constexpr DecoderEntry Decoders[] = {
+    {TagCode::End, Decode<ReadEnd>},
+    {TagCode::ShowFrame, Decode<ReadShowFrame>},
+    {TagCode::RemoveObject, Decode<ReadRemoveObject>},
+    {TagCode::SetBackgroundColor, Decode<ReadSetBackgroundColor>},
+    {TagCode::DoAction, Decode<ReadDoAction>},
+    {TagCode::PlaceObject2, Decode<ReadPlaceObject2>},
+    {TagCode::DefineShape3, Decode<ReadDefineShape3>},
+};
+
+} // namespace
+
+TagDecoder FindTagDecoder(uint16_t code) {
+    for (const DecoderEntry& entry : Decoders) {
+        if (entry.code == code) {
+            return entry.decode;
+        }
+    }
+    return nullptr;
+}
+
+} // namespace swf
