@@ -1,0 +1,18 @@
+#include "writer/shapes/RectangleObject.h"
+
+#include "writer/shapes/DefineShape3Tag.h"
+
+namespace quillot {
+
+void RectangleObject::AppendRecords(DefineShape3Tag& tag) const {
+    const SwfRect& bounds = Bounds();
+    const std::int32_t width = bounds.xmax - bounds.xmin + 1;
+    const std::int32_t height = bounds.ymax - bounds.ymin + 1;
+    AppendFirstStyleChange(tag, bounds.xmin, bounds.ymin);
+    tag.AddRecord(StraightEdgeRecord{width, 0});
+    tag.AddRecord(StraightEdgeRecord{0, height});
+    tag.AddRecord(StraightEdgeRecord{-width, 0});
+    tag.AddRecord(StraightEdgeRecord{0, -height});
+}
+
+} // namespace quillot

@@ -1,0 +1,48 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <variant>
+#include <vector>
+
+#include "writer/movie/TagBuffer.h"
+
+namespace quillot {
+
+struct MoveTo {
+    std::int32_t x = 0;
+    std::int32_t y = 0;
+};
+
+// Selects styles and/or moves the pen. Style indices are 1-based; 0 selects
+// no style.
+struct StyleChangeRecord {
+    std::optional<MoveTo> moveTo;
+    std::optional<std::uint32_t> fillStyle0;
+    std::optional<std::uint32_t> fillStyle1;
+    std::optional<std::uint32_t> lineStyle;
+};
+
+struct StraightEdgeRecord {
+    std::int32_t deltaX = 0;
+    std::int32_t deltaY = 0;
+};
+
+// A quadratic curve: the control point relative to the pen, the anchor
+// relative to the control point.
+struct CurvedEdgeRecord {
+    std::int32_t controlDeltaX = 0;
+    std::int32_t controlDeltaY = 0;
+    std::int32_t anchorDeltaX = 0;
+    std::int32_t anchorDeltaY = 0;
+};
+
+using ShapeRecord = std::variant<StyleChangeRecord, StraightEdgeRecord, CurvedEdgeRecord>;
+
+// Writes the records, then the end record, then aligns. Edges whose deltas
+// need more bits than an edge record can announce are split into several
+// edges that end at the same point, so no value is ever truncated.
+void WriteShapeRecords(TagBuffer& out, const std::vector<ShapeRecord>& records, int numFillBits,
+                       int numLineBits);
+
+} // namespace quillot
