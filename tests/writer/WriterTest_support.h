@@ -1,0 +1,42 @@
+#pragma once
+
+#include <cstdint>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "viewer/swf/Movie.h"
+#include "writer/movie/swfMovie.h"
+
+namespace quillot::test {
+
+// A folder of its own for one test, removed afterwards.
+class ScratchFolder {
+public:
+    ScratchFolder();
+    ~ScratchFolder();
+    const std::filesystem::path& Path() const { return m_path; }
+    std::filesystem::path File(const std::string& name) const { return m_path / name; }
+
+private:
+    std::filesystem::path m_path;
+};
+
+std::vector<std::uint8_t> ReadBytes(const std::filesystem::path& path);
+
+// Writes the movie to a scratch file and returns the file's bytes.
+std::vector<std::uint8_t> WriteMovieBytes(swfMovie& movie);
+// Writes the movie and decodes it again.
+swf::Movie WriteAndDecode(swfMovie& movie);
+
+// Writes the movie and returns copies of its records of one type.
+template <class Record> std::vector<Record> WrittenRecords(swfMovie& movie) {
+    const swf::Movie decoded = WriteAndDecode(movie);
+    std::vector<Record> records;
+    for (const Record* record : swf::RecordsOf<Record>(decoded)) {
+        records.push_back(*record);
+    }
+    return records;
+}
+
+} // namespace quillot::test
