@@ -14,7 +14,10 @@ PlaceObject2Tag::PlaceObject2Tag(std::uint16_t depth, std::uint16_t characterId,
     : m_depth(depth), m_characterId(characterId), m_matrix(std::move(matrix)) {}
 
 void PlaceObject2Tag::Write(TagBuffer& out) const {
-    TagBuffer body;
+    // Placements are the most frequent tags by far; one body buffer serves
+    // them all instead of a fresh allocation per tag.
+    thread_local TagBuffer body;
+    body.Clear();
     body.WriteU8(m_matrix ? kHasCharacter | kHasMatrix : kHasCharacter);
     body.WriteU16(m_depth);
     body.WriteU16(m_characterId);
@@ -28,10 +31,10 @@ RemoveObjectTag::RemoveObjectTag(std::uint16_t characterId, std::uint16_t depth)
     : m_characterId(characterId), m_depth(depth) {}
 
 void RemoveObjectTag::Write(TagBuffer& out) const {
-    TagBuffer body;
-    body.WriteU16(m_characterId);
-    body.WriteU16(m_depth);
-    WriteTag(out, kRemoveObjectCode, body);
+    constexpr std::size_t kBodyLength = 4;
+    out.WriteTagHeader(kRemoveObjectCode, kBodyLength);
+    out.WriteU16(m_characterId);
+    out.WriteU16(m_depth);
 }
 
 } // namespace quillot

@@ -66,6 +66,14 @@ void TagBuffer::Align() {
     }
 }
 
+void TagBuffer::Clear() {
+    m_bytes.clear();
+    m_pending = 0;
+    m_freeBits = 8;
+    m_blocks.clear();
+    m_externalSize = 0;
+}
+
 void TagBuffer::AppendBuffer(const TagBuffer& other) {
     const std::size_t shift = m_bytes.size();
     m_bytes.insert(m_bytes.end(), other.m_bytes.begin(), other.m_bytes.end());

@@ -32,6 +32,8 @@ public:
     void WriteString(std::string_view text);
     // Stores a pending partial byte, its unused low bits zero.
     void Align();
+    // Empties the buffer but keeps its memory, for buffers reused per tag.
+    void Clear();
 
     void AppendBuffer(const TagBuffer& other);
     void AddExternalBlock(const std::uint8_t* data, std::size_t size);
