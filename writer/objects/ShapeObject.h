@@ -55,6 +55,7 @@ protected:
     void AppendFirstStyleChange(DefineShape3Tag& tag, std::int32_t x, std::int32_t y) const;
     // Appends the definition tags (and sets the defined flag).
     virtual void Define(Frame& frame);
+    PackedRgba FillColor() const { return m_fillColor; }
 
 private:
     void AddStyles(DefineShape3Tag& tag, Frame& frame);
