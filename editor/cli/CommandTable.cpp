@@ -14,6 +14,8 @@ constexpr Command Table[] = {
 
 } // namespace
 
-std::span<const Command> Commands() { return Table; }
+std::span<const Command> Commands() {
+    return Table;
+}
 
 } // namespace cli

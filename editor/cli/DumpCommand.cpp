@@ -19,8 +19,8 @@ void PrintHeader(std::ostream& out, const swf::Header& header) {
     out << "signature " << header.signature << "\n"
         << "version " << int{header.version} << "\n"
         << "length " << header.fileLength << " bytes\n"
-        << "stage " << stage.xmin << ".." << stage.xmax << " x " << stage.ymin << ".."
-        << stage.ymax << " twips\n"
+        << "stage " << stage.xmin << ".." << stage.xmax << " x " << stage.ymin << ".." << stage.ymax
+        << " twips\n"
         << "frame rate " << (header.frameRate >> 8);
     if (header.frameRate & 0xFF) {
         out << " + " << (header.frameRate & 0xFF) << "/256";
@@ -29,9 +29,8 @@ void PrintHeader(std::ostream& out, const swf::Header& header) {
 }
 
 size_t CountShowFrames(const swf::Movie& movie) {
-    return std::count_if(movie.tags.begin(), movie.tags.end(), [](const swf::Tag& tag) {
-        return tag.code == swf::TagCode::ShowFrame;
-    });
+    return std::count_if(movie.tags.begin(), movie.tags.end(),
+                         [](const swf::Tag& tag) { return tag.code == swf::TagCode::ShowFrame; });
 }
 
 void PrintFrames(std::ostream& out, const swf::Movie& movie) {

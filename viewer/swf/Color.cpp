@@ -1,8 +1,8 @@
 #include "viewer/swf/Color.h"
 
+#include "viewer/swf/HexText.h"
 #include "viewer/swf/Reader.h"
 
-#include <cstdio>
 #include <ostream>
 
 namespace swf {
@@ -26,10 +26,8 @@ void PrintTerms(std::ostream& out, const char* label, const std::array<int32_t, 
 
 std::string Hex(std::initializer_list<uint8_t> bytes) {
     std::string text = "#";
-    char digits[3];
     for (uint8_t byte : bytes) {
-        std::snprintf(digits, sizeof digits, "%02X", byte);
-        text += digits;
+        text += HexDigits(byte);
     }
     return text;
 }

@@ -24,8 +24,8 @@ struct Rgba {
 // CXFORMWITHALPHA. Terms in the order red, green, blue, alpha; multiply terms
 // are 8.8 fixed point. An absent term set was not written.
 struct ColorTransformWithAlpha {
-    std::optional<std::array<int32_t, 4>> multiply;
-    std::optional<std::array<int32_t, 4>> add;
+    std::optional<std::array<int32_t, 4>> multiply{};
+    std::optional<std::array<int32_t, 4>> add{};
     bool operator==(const ColorTransformWithAlpha&) const = default;
 };
 

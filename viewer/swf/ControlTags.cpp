@@ -1,17 +1,23 @@
 #include "viewer/swf/ControlTags.h"
 
+#include "viewer/swf/HexText.h"
 #include "viewer/swf/Reader.h"
 
-#include <cstdio>
 #include <ostream>
 
 namespace swf {
 
-End ReadEnd(Reader&) { return {}; }
+End ReadEnd(Reader&) {
+    return {};
+}
 
-ShowFrame ReadShowFrame(Reader&) { return {}; }
+ShowFrame ReadShowFrame(Reader&) {
+    return {};
+}
 
-SetBackgroundColor ReadSetBackgroundColor(Reader& body) { return {ReadRgb(body)}; }
+SetBackgroundColor ReadSetBackgroundColor(Reader& body) {
+    return {ReadRgb(body)};
+}
 
 RemoveObject ReadRemoveObject(Reader& body) {
     RemoveObject tag;
@@ -20,9 +26,13 @@ RemoveObject ReadRemoveObject(Reader& body) {
     return tag;
 }
 
-std::ostream& operator<<(std::ostream& out, const End&) { return out << "End"; }
+std::ostream& operator<<(std::ostream& out, const End&) {
+    return out << "End";
+}
 
-std::ostream& operator<<(std::ostream& out, const ShowFrame&) { return out << "ShowFrame"; }
+std::ostream& operator<<(std::ostream& out, const ShowFrame&) {
+    return out << "ShowFrame";
+}
 
 std::ostream& operator<<(std::ostream& out, const SetBackgroundColor& tag) {
     return out << "SetBackgroundColor " << tag.color;
@@ -39,10 +49,8 @@ std::ostream& operator<<(std::ostream& out, const UnknownTag& tag) {
     if (!tag.body.empty()) {
         out << ":";
     }
-    char digits[4];
     for (size_t index = 0; index < tag.body.size() && index < Shown; ++index) {
-        std::snprintf(digits, sizeof digits, " %02X", tag.body[index]);
-        out << digits;
+        out << " " << HexDigits(tag.body[index]);
     }
     return out << (tag.body.size() > Shown ? " ..." : "");
 }

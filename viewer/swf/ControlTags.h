@@ -22,7 +22,7 @@ struct ShowFrame {
 
 // SetBackgroundColor (9).
 struct SetBackgroundColor {
-    Rgb color;
+    Rgb color{};
     bool operator==(const SetBackgroundColor&) const = default;
 };
 
@@ -36,7 +36,7 @@ struct RemoveObject {
 // A tag this library does not decode, kept as its code and body bytes.
 struct UnknownTag {
     uint16_t code = 0;
-    std::vector<uint8_t> body;
+    std::vector<uint8_t> body{};
     bool operator==(const UnknownTag&) const = default;
 };
 

@@ -1,8 +1,8 @@
 #include "viewer/swf/DoAction.h"
 
+#include "viewer/swf/HexText.h"
 #include "viewer/swf/Reader.h"
 
-#include <cstdio>
 #include <ostream>
 
 namespace swf {
@@ -62,15 +62,16 @@ std::vector<ActionRecord> ReadActionRecords(Reader& reader) {
     return actions;
 }
 
-DoAction ReadDoAction(Reader& body) { return {ReadActionRecords(body)}; }
+DoAction ReadDoAction(Reader& body) {
+    return {ReadActionRecords(body)};
+}
 
 std::ostream& operator<<(std::ostream& out, const ActionRecord& action) {
     if (const char* name = ActionName(action.code)) {
         out << name;
     } else {
-        char code[8];
-        std::snprintf(code, sizeof code, "0x%02X", action.code);
-        out << "action " << code << " (" << action.payload.size() << " byte(s))";
+        out << "action 0x" << HexDigits(action.code) << " (" << action.payload.size()
+            << " byte(s))";
     }
     if (const auto* gotoFrame = std::get_if<ActionGotoFrame>(&action.fields)) {
         out << " " << gotoFrame->frame;

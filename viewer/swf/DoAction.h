@@ -25,8 +25,8 @@ struct ActionGotoFrame {
 
 // The payload of ActionGetURL (0x83).
 struct ActionGetUrl {
-    std::string url;
-    std::string target;
+    std::string url{};
+    std::string target{};
     bool operator==(const ActionGetUrl&) const = default;
 };
 
@@ -34,14 +34,14 @@ struct ActionGetUrl {
 // length the record header gave), and the decoded payload where we know it.
 struct ActionRecord {
     uint8_t code = 0;
-    std::vector<uint8_t> payload;
-    std::variant<std::monostate, ActionGotoFrame, ActionGetUrl> fields;
+    std::vector<uint8_t> payload{};
+    std::variant<std::monostate, ActionGotoFrame, ActionGetUrl> fields{};
     bool operator==(const ActionRecord&) const = default;
 };
 
 // DoAction (12): the action records, without the terminating 0 byte.
 struct DoAction {
-    std::vector<ActionRecord> actions;
+    std::vector<ActionRecord> actions{};
     bool operator==(const DoAction&) const = default;
 };
 

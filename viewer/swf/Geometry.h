@@ -19,8 +19,8 @@ struct Rect {
 // translations are twips. An absent pair was not written (HasScale or
 // HasRotate was 0).
 struct Matrix {
-    std::optional<std::pair<int32_t, int32_t>> scale;      // ScaleX, ScaleY
-    std::optional<std::pair<int32_t, int32_t>> rotateSkew; // RotateSkew0, RotateSkew1
+    std::optional<std::pair<int32_t, int32_t>> scale{};      // ScaleX, ScaleY
+    std::optional<std::pair<int32_t, int32_t>> rotateSkew{}; // RotateSkew0, RotateSkew1
     int32_t translateX = 0, translateY = 0;
     bool operator==(const Matrix&) const = default;
 };

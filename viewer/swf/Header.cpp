@@ -52,8 +52,8 @@ void InflateInto(std::span<const uint8_t> compressed, size_t limit, std::vector<
         if (status == Z_STREAM_END) {
             break;
         }
-        if (status == Z_BUF_ERROR || (status == Z_OK && stream.avail_in == 0 &&
-                                      stream.avail_out != 0)) {
+        if (status == Z_BUF_ERROR ||
+            (status == Z_OK && stream.avail_in == 0 && stream.avail_out != 0)) {
             fail("compressed movie is truncated");
         }
         if (status != Z_OK) {
@@ -111,12 +111,12 @@ Header ReadHeader(std::span<const uint8_t> movie) {
 
 std::ostream& operator<<(std::ostream& out, const Header& header) {
     out << header.signature << " version " << int{header.version} << ", " << header.fileLength
-        << " bytes, stage " << header.frameRect << " twips, frame rate "
-        << (header.frameRate >> 8);
+        << " bytes, stage " << header.frameRect << " twips, frame rate " << (header.frameRate >> 8);
     if (header.frameRate & 0xFF) {
         out << " + " << (header.frameRate & 0xFF) << "/256";
     }
-    return out << ", " << header.frameCount << " frame(s)";
+    return out << ", " << header.frameCount << " frame(s), header " << header.headerLength
+               << " bytes";
 }
 
 } // namespace swf

@@ -13,10 +13,10 @@ namespace swf {
 
 // The SWF file header.
 struct Header {
-    std::string signature; // "FWS", or "CWS" for a zlib-compressed movie
+    std::string signature{}; // "FWS", or "CWS" for a zlib-compressed movie
     uint8_t version = 0;
     uint32_t fileLength = 0; // of the uncompressed movie, header included
-    Rect frameRect;          // twips
+    Rect frameRect{};        // twips
     uint16_t frameRate = 0;  // raw 8.8 fixed point
     uint16_t frameCount = 0;
     size_t headerLength = 0; // bytes up to the first tag; varies with the RECT

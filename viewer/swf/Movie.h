@@ -13,8 +13,8 @@ namespace swf {
 
 // A decoded movie: the header and every tag through End, in file order.
 struct Movie {
-    Header header;
-    std::vector<Tag> tags;   // the last one is End
+    Header header{};
+    std::vector<Tag> tags{};  // the last one is End
     size_t trailingBytes = 0; // bytes after the End tag (for CWS: after inflating)
     bool operator==(const Movie&) const = default;
 };
@@ -34,8 +34,7 @@ Movie ReadMovieFile(const std::filesystem::path& path);
 std::vector<std::vector<const Tag*>> TagsByFrame(const Movie& movie);
 
 // All tags holding record type T, in file order.
-template <class T>
-std::vector<const T*> RecordsOf(const Movie& movie) {
+template <class T> std::vector<const T*> RecordsOf(const Movie& movie) {
     std::vector<const T*> records;
     for (const Tag& tag : movie.tags) {
         if (const T* record = As<T>(tag)) {

@@ -18,12 +18,12 @@ class Reader;
 struct PlaceObject2 {
     bool move = false;
     uint16_t depth = 0;
-    std::optional<uint16_t> characterId;
-    std::optional<Matrix> matrix;
-    std::optional<ColorTransformWithAlpha> colorTransform;
-    std::optional<uint16_t> ratio;
-    std::optional<std::string> name;
-    std::optional<uint16_t> clipDepth;
+    std::optional<uint16_t> characterId{};
+    std::optional<Matrix> matrix{};
+    std::optional<ColorTransformWithAlpha> colorTransform{};
+    std::optional<uint16_t> ratio{};
+    std::optional<std::string> name{};
+    std::optional<uint16_t> clipDepth{};
     bool operator==(const PlaceObject2&) const = default;
 };
 

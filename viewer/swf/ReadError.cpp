@@ -18,6 +18,7 @@ std::string Describe(const std::string& message, std::optional<uint16_t> tagCode
 
 ReadError::ReadError(std::string message, std::optional<uint16_t> tagCode, size_t offset)
     : std::runtime_error(Describe(message, tagCode, offset)), m_message(std::move(message)),
-      m_tagCode(tagCode), m_offset(offset) {}
+      m_tagCode(tagCode), m_offset(offset) {
+}
 
 } // namespace swf

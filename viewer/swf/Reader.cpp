@@ -8,7 +8,8 @@
 namespace swf {
 
 Reader::Reader(std::span<const uint8_t> window, size_t baseOffset, std::optional<uint16_t> tagCode)
-    : m_window(window), m_baseOffset(baseOffset), m_tagCode(tagCode) {}
+    : m_window(window), m_baseOffset(baseOffset), m_tagCode(tagCode) {
+}
 
 void Reader::Fail(const std::string& message) const {
     throw ReadError(message, m_tagCode, AbsoluteOffset());
@@ -16,8 +17,8 @@ void Reader::Fail(const std::string& message) const {
 
 void Reader::Need(size_t count, const char* what) const {
     if (count > Remaining()) {
-        Fail(std::string("truncated: ") + what + " needs " + std::to_string(count) +
-             " byte(s), " + std::to_string(Remaining()) + " left");
+        Fail(std::string("truncated: ") + what + " needs " + std::to_string(count) + " byte(s), " +
+             std::to_string(Remaining()) + " left");
     }
 }
 
@@ -46,11 +47,17 @@ uint32_t Reader::U32() {
     return value;
 }
 
-int16_t Reader::S16() { return static_cast<int16_t>(U16()); }
+int16_t Reader::S16() {
+    return static_cast<int16_t>(U16());
+}
 
-uint16_t Reader::Fixed8() { return U16(); }
+uint16_t Reader::Fixed8() {
+    return U16();
+}
 
-int32_t Reader::Fixed16() { return static_cast<int32_t>(U32()); }
+int32_t Reader::Fixed16() {
+    return static_cast<int32_t>(U32());
+}
 
 std::string Reader::String() {
     Align();
@@ -104,7 +111,9 @@ int32_t Reader::SignedBits(unsigned count) {
     return static_cast<int32_t>((raw ^ signBit) - signBit);
 }
 
-void Reader::Align() { m_bitsLeft = 0; }
+void Reader::Align() {
+    m_bitsLeft = 0;
+}
 
 Reader Reader::Sub(size_t length, std::optional<uint16_t> tagCode) {
     Align();

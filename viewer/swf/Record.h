@@ -4,8 +4,10 @@
 // to the variant (and one line to the table in TagDecoders.cpp).
 #include "viewer/swf/ControlTags.h"
 #include "viewer/swf/DoAction.h"
+#include "viewer/swf/Font.h"
 #include "viewer/swf/PlaceObject2.h"
 #include "viewer/swf/Shape.h"
+#include "viewer/swf/Text.h"
 
 #include <iosfwd>
 #include <variant>
@@ -13,7 +15,7 @@
 namespace swf {
 
 using Record = std::variant<UnknownTag, End, ShowFrame, SetBackgroundColor, RemoveObject,
-                            PlaceObject2, DoAction, DefineShape3>;
+                            PlaceObject2, DoAction, DefineShape3, DefineFont, DefineFontInfo, DefineText2>;
 
 std::ostream& operator<<(std::ostream& out, const Record& record);
 

@@ -1,8 +1,7 @@
 #include "viewer/swf/Shape.h"
 
+#include "viewer/swf/HexText.h"
 #include "viewer/swf/Reader.h"
-
-#include <cstdio>
 
 namespace swf {
 
@@ -59,9 +58,7 @@ FillStyle ReadFillStyle(Reader& reader, ShapeVersion version) {
         return fill;
     }
     default:
-        char text[8];
-        std::snprintf(text, sizeof text, "0x%02X", type);
-        reader.Fail(std::string("unknown fill style type ") + text);
+        reader.Fail("unknown fill style type 0x" + HexDigits(type));
     }
 }
 
@@ -149,8 +146,8 @@ ShapeStyles ReadShapeStyles(Reader& reader, ShapeVersion version) {
     return styles;
 }
 
-std::vector<ShapeRecord> ReadShapeRecords(Reader& reader, ShapeVersion version,
-                                          uint8_t numFillBits, uint8_t numLineBits) {
+std::vector<ShapeRecord> ReadShapeRecords(Reader& reader, ShapeVersion version, uint8_t numFillBits,
+                                          uint8_t numLineBits) {
     std::vector<ShapeRecord> records;
     for (;;) {
         bool isEdge = reader.Flag();

@@ -25,13 +25,13 @@ inline constexpr uint8_t NonSmoothedClippedBitmap = 0x43;
 
 struct GradientRecord {
     uint8_t ratio = 0;
-    Rgba color;
+    Rgba color{};
     bool operator==(const GradientRecord&) const = default;
 };
 
 // Fill style 0x00.
 struct SolidFill {
-    Rgba color;
+    Rgba color{};
     bool operator==(const SolidFill&) const = default;
 };
 
@@ -39,8 +39,8 @@ struct SolidFill {
 // read whole, as the version 5 format has it.
 struct GradientFill {
     uint8_t type = FillType::LinearGradient;
-    Matrix matrix;
-    std::vector<GradientRecord> gradient;
+    Matrix matrix{};
+    std::vector<GradientRecord> gradient{};
     bool operator==(const GradientFill&) const = default;
 };
 
@@ -48,7 +48,7 @@ struct GradientFill {
 struct BitmapFill {
     uint8_t type = FillType::ClippedBitmap;
     uint16_t bitmapId = 0;
-    Matrix matrix;
+    Matrix matrix{};
     bool operator==(const BitmapFill&) const = default;
 };
 
@@ -57,14 +57,14 @@ using FillStyle = std::variant<SolidFill, GradientFill, BitmapFill>;
 // LINESTYLE of DefineShape3: width in twips and an RGBA colour.
 struct LineStyle {
     uint16_t width = 0;
-    Rgba color;
+    Rgba color{};
     bool operator==(const LineStyle&) const = default;
 };
 
 // The style arrays and bit widths that open a shape (and StateNewStyles).
 struct ShapeStyles {
-    std::vector<FillStyle> fillStyles;
-    std::vector<LineStyle> lineStyles;
+    std::vector<FillStyle> fillStyles{};
+    std::vector<LineStyle> lineStyles{};
     uint8_t numFillBits = 0;
     uint8_t numLineBits = 0;
     bool operator==(const ShapeStyles&) const = default;
@@ -80,11 +80,11 @@ struct MoveTo {
 // STYLECHANGERECORD. Each optional is present exactly when its state flag was
 // set. Style indices are 1-based, 0 meaning "no style".
 struct StyleChange {
-    std::optional<MoveTo> moveTo;
-    std::optional<uint32_t> fillStyle0;
-    std::optional<uint32_t> fillStyle1;
-    std::optional<uint32_t> lineStyle;
-    std::optional<ShapeStyles> newStyles;
+    std::optional<MoveTo> moveTo{};
+    std::optional<uint32_t> fillStyle0{};
+    std::optional<uint32_t> fillStyle1{};
+    std::optional<uint32_t> lineStyle{};
+    std::optional<ShapeStyles> newStyles{};
     bool operator==(const StyleChange&) const = default;
 };
 
@@ -113,9 +113,9 @@ using ShapeRecord = std::variant<StyleChange, StraightEdge, CurvedEdge>;
 // DefineShape3 (32).
 struct DefineShape3 {
     uint16_t shapeId = 0;
-    Rect bounds;
-    ShapeStyles styles;
-    std::vector<ShapeRecord> records;
+    Rect bounds{};
+    ShapeStyles styles{};
+    std::vector<ShapeRecord> records{};
     bool operator==(const DefineShape3&) const = default;
 };
 
@@ -128,8 +128,8 @@ DefineShape3 ReadDefineShape3(Reader& body);
 ShapeStyles ReadShapeStyles(Reader& reader, ShapeVersion version);
 // Shape records through the end record, which is consumed; then alignment.
 // Fonts (a later issue) reuse this with zero-width style indices.
-std::vector<ShapeRecord> ReadShapeRecords(Reader& reader, ShapeVersion version,
-                                          uint8_t numFillBits, uint8_t numLineBits);
+std::vector<ShapeRecord> ReadShapeRecords(Reader& reader, ShapeVersion version, uint8_t numFillBits,
+                                          uint8_t numLineBits);
 
 std::ostream& operator<<(std::ostream& out, const FillStyle& style);
 std::ostream& operator<<(std::ostream& out, const LineStyle& style);

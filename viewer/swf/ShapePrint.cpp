@@ -1,17 +1,12 @@
 #include "viewer/swf/Shape.h"
 
-#include <cstdio>
+#include "viewer/swf/HexText.h"
+
 #include <ostream>
 
 namespace swf {
 
 namespace {
-
-std::string HexByte(uint8_t value) {
-    char text[8];
-    std::snprintf(text, sizeof text, "0x%02X", value);
-    return text;
-}
 
 const char* FormName(EdgeForm form) {
     switch (form) {
@@ -25,8 +20,7 @@ const char* FormName(EdgeForm form) {
     return "?";
 }
 
-template <class Style>
-void PrintList(std::ostream& out, const std::vector<Style>& styles) {
+template <class Style> void PrintList(std::ostream& out, const std::vector<Style>& styles) {
     out << "[";
     const char* separator = "";
     for (const Style& style : styles) {
@@ -51,7 +45,8 @@ std::ostream& operator<<(std::ostream& out, const FillStyle& style) {
         return out;
     }
     const auto& bitmap = std::get<BitmapFill>(style);
-    return out << "bitmap " << HexByte(bitmap.type) << " id " << bitmap.bitmapId << " "
+    return out << "bitmap "
+               << "0x" << HexDigits(bitmap.type) << " id " << bitmap.bitmapId << " "
                << bitmap.matrix;
 }
 
@@ -95,8 +90,7 @@ std::ostream& operator<<(std::ostream& out, const StraightEdge& record) {
 
 std::ostream& operator<<(std::ostream& out, const CurvedEdge& record) {
     return out << "curve (" << record.controlDeltaX << "," << record.controlDeltaY << ") ("
-               << record.anchorDeltaX << "," << record.anchorDeltaY << ")/"
-               << int{record.numBits};
+               << record.anchorDeltaX << "," << record.anchorDeltaY << ")/" << int{record.numBits};
 }
 
 std::ostream& operator<<(std::ostream& out, const ShapeRecord& record) {

@@ -44,7 +44,8 @@ Tag ReadTag(Reader& stream) {
     }
     tag.record = decode(body);
     if (!body.AtEnd()) {
-        body.Fail(std::to_string(body.Remaining()) + " byte(s) of the tag left over after decoding");
+        body.Fail(std::to_string(body.Remaining()) +
+                  " byte(s) of the tag left over after decoding");
     }
     return tag;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "viewer/swf/Record.h"
+#include "viewer/swf/TagNames.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -18,7 +19,7 @@ struct Tag {
     size_t offset = 0;       // of the record header, from the start of the movie
     bool longHeader = false; // the 32-bit length form was used
     size_t length = 0;       // of the body, as declared
-    Record record;
+    Record record{};
     bool operator==(const Tag&) const = default;
 };
 
@@ -28,8 +29,7 @@ struct Tag {
 Tag ReadTag(Reader& stream);
 
 // The record as type T, or null when the tag holds another record.
-template <class T>
-const T* As(const Tag& tag) {
+template <class T> const T* As(const Tag& tag) {
     return std::get_if<T>(&tag.record);
 }
 

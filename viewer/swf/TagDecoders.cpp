@@ -6,8 +6,7 @@ namespace swf {
 
 namespace {
 
-template <auto ReadFunction>
-Record Decode(Reader& body) {
+template <auto ReadFunction> Record Decode(Reader& body) {
     return ReadFunction(body);
 }
 
@@ -25,6 +24,9 @@ constexpr DecoderEntry Decoders[] = {
     {TagCode::DoAction, Decode<ReadDoAction>},
     {TagCode::PlaceObject2, Decode<ReadPlaceObject2>},
     {TagCode::DefineShape3, Decode<ReadDefineShape3>},
+    {TagCode::DefineFont, Decode<ReadDefineFont>},
+    {TagCode::DefineFontInfo, Decode<ReadDefineFontInfo>},
+    {TagCode::DefineText2, Decode<ReadDefineText2>},
 };
 
 } // namespace

@@ -6,7 +6,7 @@ namespace swf {
 
 namespace {
 
-// Names from the SWF file format specification, for tags up to version 10.
+// The SWF format's names for the tags of versions 1 to 10.
 constexpr std::pair<uint16_t, std::string_view> Names[] = {
     {0, "End"},
     {1, "ShowFrame"},

@@ -14,6 +14,9 @@ inline constexpr uint16_t SetBackgroundColor = 9;
 inline constexpr uint16_t DoAction = 12;
 inline constexpr uint16_t PlaceObject2 = 26;
 inline constexpr uint16_t DefineShape3 = 32;
+inline constexpr uint16_t DefineFont = 10;
+inline constexpr uint16_t DefineFontInfo = 13;
+inline constexpr uint16_t DefineText2 = 33;
 } // namespace TagCode
 
 // The SWF name of a tag code ("DefineShape3"), or "Unknown".
