@@ -45,32 +45,25 @@ Frame* swfMovie::CurrentFrame() {
 }
 
 HRESULT swfMovie::AddObject(swfObject* object) {
-    if (object == nullptr) {
-        return E_POINTER;
-    }
-    if (object->Kind() <= 0 || object->Internal() == nullptr) {
-        return S_OK;
-    }
-    Frame* frame = CurrentFrame();
-    if (frame == nullptr) {
-        return S_FALSE;
-    }
-    object->Internal()->AddToFrame(*frame);
-    return S_OK;
+    return ApplyOnCurrentFrame(object, &WriterObject::AddToFrame);
 }
 
 HRESULT swfMovie::RemoveObject(swfObject* object) {
+    return ApplyOnCurrentFrame(object, &WriterObject::RemoveFromFrame);
+}
+
+HRESULT swfMovie::ApplyOnCurrentFrame(swfObject* object, void (WriterObject::*step)(Frame&)) {
     if (object == nullptr) {
         return E_POINTER;
     }
     if (object->Kind() <= 0 || object->Internal() == nullptr) {
-        return S_OK;
+        return S_OK; // not made yet
     }
     Frame* frame = CurrentFrame();
     if (frame == nullptr) {
         return S_FALSE;
     }
-    object->Internal()->RemoveFromFrame(*frame);
+    (object->Internal()->*step)(*frame);
     return S_OK;
 }
 

@@ -11,6 +11,7 @@ namespace quillot {
 
 class swfObject;
 class swfAction;
+class WriterObject;
 
 // One movie in the making: its frames, stage settings and output file. The
 // operations mirror the automation interface one to one; strings are UTF-8.
@@ -44,6 +45,8 @@ private:
     // The current frame, or none when the current index names a frame that
     // cannot exist (negative, or beyond the largest frame count).
     Frame* CurrentFrame();
+    // Adds or removes a made object at the current frame.
+    HRESULT ApplyOnCurrentFrame(swfObject* object, void (WriterObject::*step)(Frame&));
     std::string TempFilePath() const { return m_tempFolder + m_fileName; }
 
     MovieModel m_model;
