@@ -1,7 +1,5 @@
 #include "writer/bitmap/BitmapFill.h"
 
-#include <algorithm>
-
 #include "writer/shapes/DefineShape3Tag.h"
 
 namespace quillot {
@@ -15,7 +13,7 @@ constexpr std::int32_t kPlaceholderScale = 0xA0000;
 
 std::int32_t ImageScale(std::int32_t shapeMin, std::int32_t shapeMax, std::int32_t imageSize) {
     const std::int64_t drawn = static_cast<std::int64_t>(shapeMax) - shapeMin + 1;
-    return ClampToField(drawn * 65536 / std::max(imageSize, 1));
+    return ClampToField(drawn * 65536 / imageSize);
 }
 
 } // namespace

@@ -15,6 +15,7 @@ class DefineShape3Tag;
 // created (and draws its identifier) when the fill is set.
 class BitmapFill {
 public:
+    // The image size in pixels must be positive: it divides the shape's size.
     BitmapFill(JpegData jpeg, std::int32_t imageWidth, std::int32_t imageHeight);
 
     // Appends the image's tag to the frame, so that it precedes the shape,
