@@ -1,0 +1,34 @@
+#pragma once
+
+#include <filesystem>
+#include <string>
+#include <string_view>
+
+namespace joyvane::test {
+
+// A fresh folder for one test, removed with everything in it afterwards.
+class ScratchFolder {
+public:
+    ScratchFolder();
+    ~ScratchFolder();
+    ScratchFolder(const ScratchFolder&) = delete;
+    ScratchFolder& operator=(const ScratchFolder&) = delete;
+
+    const std::filesystem::path& Path() const { return m_path; }
+    std::filesystem::path operator/(const std::filesystem::path& name) const { return m_path / name; }
+
+private:
+    std::filesystem::path m_path;
+};
+
+std::string ReadFile(const std::filesystem::path& file);
+void WriteFile(const std::filesystem::path& file, std::string_view bytes);
+
+// The card of the file format's complete example, in the form the program
+// writes: 390 x 320 pixels at 15 frames per second, white, looping, with one
+// red text "Happy Birthday" coming in at frame 0.
+extern const std::string_view birthdayCard;
+// The same stage without objects.
+extern const std::string_view emptyCard;
+
+} // namespace joyvane::test
