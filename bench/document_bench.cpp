@@ -40,8 +40,9 @@ public:
         CardDocument document(m_folder / "temp");
         document.NewFromTemplate(m_folder / "blank.jvd");
         for (int index = 0; index < 50; ++index) {
-            const ObjectKind kind =
-                index < 20 ? ObjectKind::Text : index < 40 ? ObjectKind::Pic : ObjectKind::Sound;
+            const ObjectKind kind = index < 20   ? ObjectKind::Text
+                                    : index < 40 ? ObjectKind::Pic
+                                                 : ObjectKind::Sound;
             joyvane::TXMLObj object = document.CreateObject(kind, index);
             if (kind == ObjectKind::Text)
                 object.ObjType().ObjText().SetContent("Happy birthday, dear friend, number " +

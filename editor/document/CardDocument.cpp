@@ -38,8 +38,9 @@ void CopyMediaFileIfPresent(const std::filesystem::path& source,
 } // namespace
 
 CardDocument::CardDocument(std::filesystem::path workingFolder)
-    : m_workingFolder(std::filesystem::absolute(workingFolder)), m_basePath(UntitledPath()),
-      m_movie(m_tree.Movie()) {}
+    : m_workingFolder(std::filesystem::absolute(workingFolder).lexically_normal()),
+      m_basePath(UntitledPath()), m_movie(m_tree.Movie()) {
+}
 
 void CardDocument::NewFromTemplate(const std::filesystem::path& templateFile) {
     Load(templateFile, UntitledPath());
@@ -84,8 +85,7 @@ void CardDocument::SaveAs(const std::filesystem::path& cardFile, const MovieWrit
 // cannot be made leaves the saved card as it was. The movie, which can always
 // be made again, takes its place first: should the document's rename then
 // fail, the saved card is still the old one whole.
-void CardDocument::SaveUnder(const std::filesystem::path& basePath,
-                             const MovieWriter& writeMovie) {
+void CardDocument::SaveUnder(const std::filesystem::path& basePath, const MovieWriter& writeMovie) {
     const std::string bytes = m_tree.Serialize();
     WriteFileAtomically(WorkingCopyPath(), bytes, Durability::Unflushed);
     FileReplacement document(WithExtension(basePath, ".jvd"),
@@ -121,18 +121,30 @@ void CardDocument::DeleteObject(int index) {
 
 void CardDocument::RenameObject(int index, std::string_view newName) {
     TXMLObj object = m_movie.Obj().Item(index);
-    const auto kind = KindOfWord(object.ObjTypeName());
-    if (kind && *kind != ObjectKind::Text) {
-        const std::filesystem::path oldFile =
-            MediaFilePath(DocumentFolder(), object.ObjName(), MediaExtension(*kind));
-        const std::filesystem::path newFile =
-            MediaFilePath(DocumentFolder(), newName, MediaExtension(*kind));
-        std::error_code error;
-        if (oldFile != newFile && !std::filesystem::exists(newFile, error))
-            CopyMediaFileIfPresent(oldFile, newFile);
-    }
+    const std::string oldName = object.ObjName();
     object.SetObjName(newName);
+    try {
+        CopyMediaToNewName(object, oldName);
+    } catch (...) {
+        object.SetObjName(oldName);
+        throw;
+    }
     WriteBack();
+}
+
+// A file already under the new name may be another object's media, so it is
+// not replaced.
+void CardDocument::CopyMediaToNewName(TXMLObj object, const std::string& oldName) {
+    const auto kind = KindOfWord(object.ObjTypeName());
+    if (!kind || *kind == ObjectKind::Text)
+        return;
+    const std::filesystem::path oldFile =
+        MediaFilePath(DocumentFolder(), oldName, MediaExtension(*kind));
+    const std::filesystem::path newFile =
+        MediaFilePath(DocumentFolder(), object.ObjName(), MediaExtension(*kind));
+    std::error_code error;
+    if (oldFile != newFile && !std::filesystem::exists(newFile, error))
+        CopyMediaFileIfPresent(oldFile, newFile);
 }
 
 } // namespace joyvane

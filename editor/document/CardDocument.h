@@ -20,7 +20,7 @@ namespace joyvane {
 // document folder.
 //
 // Every operation that fails throws (std::runtime_error with a message for
-// the user) and leaves the files on disk and the open card as they were.
+// the user) and leaves the saved card and the open card as they were.
 class CardDocument {
 public:
     // Writes the movie of the card to the file it is given; throws on failure.
@@ -67,6 +67,7 @@ private:
     void Load(const std::filesystem::path& sourceFile, const std::filesystem::path& basePath);
     void SaveUnder(const std::filesystem::path& basePath, const MovieWriter& writeMovie);
     void CarryMediaFiles(const std::filesystem::path& toFolder);
+    void CopyMediaToNewName(TXMLObj object, const std::string& oldName);
 
     std::filesystem::path m_workingFolder;
     std::filesystem::path m_basePath;

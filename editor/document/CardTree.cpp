@@ -56,12 +56,11 @@ CardTree CardTree::Load(const std::filesystem::path& file) {
 
 CardTree CardTree::Parse(std::string_view bytes, const std::string& source) {
     CardTree tree;
-    tree.m_document->reset();
     const pugi::xml_parse_result result =
         tree.m_document->load_buffer(bytes.data(), bytes.size(), parseOptions);
     if (!result)
-        NotACard(source, std::string(result.description()) + " at byte " +
-                             std::to_string(result.offset));
+        NotACard(source,
+                 std::string(result.description()) + " at byte " + std::to_string(result.offset));
     const std::string root = tree.Movie().name();
     if (root != "Movie")
         NotACard(source, root.empty() ? "it has no root element"

@@ -60,8 +60,15 @@ void FlushFolder(const std::filesystem::path& folder) {
 
 } // namespace
 
+// A target name near the file system's limit of 255 bytes gets a shortened
+// temporary name, made unique by a hash of the whole name.
 std::filesystem::path FileReplacement::TemporaryPathBeside(const std::filesystem::path& target) {
-    return target.parent_path() / ("." + target.filename().string() + ".saving");
+    constexpr std::size_t maxNameBytes = 200;
+    std::string name = target.filename().string();
+    if (name.size() > maxNameBytes)
+        name =
+            name.substr(0, maxNameBytes / 2) + "~" + std::to_string(std::hash<std::string>()(name));
+    return target.parent_path() / ("." + name + ".saving");
 }
 
 // unlink removes a stale file or link of an interrupted save and leaves a

@@ -87,8 +87,7 @@ std::string MediaFileName(std::string_view objectName, std::string_view extensio
     CheckExtension(extension);
     if (IsUsableAsItIs(objectName, extension))
         return std::string(objectName) + std::string(extension);
-    return StandInStem(objectName) + "~" + HexDigits(NameHash(objectName)) +
-           std::string(extension);
+    return StandInStem(objectName) + "~" + HexDigits(NameHash(objectName)) + std::string(extension);
 }
 
 std::filesystem::path MediaFilePath(const std::filesystem::path& documentFolder,

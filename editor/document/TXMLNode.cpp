@@ -15,16 +15,14 @@ bool IsText(pugi::xml_node node) {
 
 std::size_t CountNamed(pugi::xml_node parent, const char* name) {
     std::size_t count = 0;
-    for (pugi::xml_node sibling = parent.child(name); sibling;
-         sibling = sibling.next_sibling(name))
+    for (pugi::xml_node sibling = parent.child(name); sibling; sibling = sibling.next_sibling(name))
         ++count;
     return count;
 }
 
 // Naming the element costs a walk over its siblings, so it is done only when
 // the conversion fails.
-template <typename Conversion>
-std::int32_t Converted(pugi::xml_node element, Conversion convert) {
+template <typename Conversion> std::int32_t Converted(pugi::xml_node element, Conversion convert) {
     try {
         return convert(element.text().get(), std::string());
     } catch (const ConversionError& error) {
@@ -56,7 +54,7 @@ void TXMLNode::SetText(const char* name, std::string_view value) {
     }
     // An empty element is written as <Name/>, the form a load gives back.
     if (!value.empty())
-        child.prepend_child(pugi::node_pcdata).set_value(std::string(value).c_str());
+        child.prepend_child(pugi::node_pcdata).set_value(value.data(), value.size());
 }
 
 std::int32_t TXMLNode::Integer(const char* name) {

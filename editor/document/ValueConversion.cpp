@@ -19,8 +19,7 @@ std::string_view TrimSpaces(std::string_view text) {
 }
 
 // The whole of `digits` must be the number: "12abc" is not one.
-template <typename Number>
-Parsed ParseWhole(std::string_view digits, int base, Number& value) {
+template <typename Number> Parsed ParseWhole(std::string_view digits, int base, Number& value) {
     const char* last = digits.data() + digits.size();
     const auto [end, error] = std::from_chars(digits.data(), last, value, base);
     if (digits.empty() || end != last)

@@ -102,8 +102,8 @@ TEST_F(CardDocumentTest, SavingAnUntitledCardCarriesItsMediaAlong) {
 }
 
 TEST_F(CardDocumentTest, HostileObjectNamesStayInsideTheDocumentFolder) {
-    const std::vector<std::string> names = {"../outside", "/etc/passwd_copy", "..", ".",
-                                            std::string(10000, 'n'), "sub/../../x"};
+    const std::vector<std::string> names = {"../outside", "/etc/passwd_copy",      "..",
+                                            ".",          std::string(10000, 'n'), "sub/../../x"};
     m_document.NewFromTemplate(m_scratch / "blank.jvd");
     for (const std::string& name : names) {
         TXMLObj object = m_document.CreateObject(ObjectKind::Pic, 0);
@@ -118,6 +118,14 @@ TEST_F(CardDocumentTest, HostileObjectNamesStayInsideTheDocumentFolder) {
     EXPECT_EQ(std::distance(fs::directory_iterator(m_scratch / "cards"), {}), 1);
     EXPECT_EQ(std::distance(fs::directory_iterator(m_scratch.Path()), {}), 3);
     EXPECT_EQ(std::distance(fs::directory_iterator(Cards("inner")), {}), names.size() + 2);
+}
+
+TEST_F(CardDocumentTest, SavesUnderANameNearTheFileSystemLimit) {
+    m_document.NewFromTemplate(m_scratch / "blank.jvd");
+    const std::string longName(251, 'k');
+    m_document.SaveAs(Cards(longName + ".jvd"), WriteMovie);
+    EXPECT_EQ(ReadFile(Cards(longName + ".jvd")), test::emptyCard);
+    EXPECT_EQ(ReadFile(Cards(longName + ".swf")), "FWS new movie");
 }
 
 struct FailedSave {
@@ -144,7 +152,8 @@ TEST_P(CardDocumentFailedSave, LeavesTheSavedFilesIntactAndSaysSo) {
     EXPECT_FALSE(fs::is_regular_file(FileReplacement::TemporaryPathBeside(Cards("birthday.swf"))));
 }
 
-void LeaveAlone(const fs::path&) {}
+void LeaveAlone(const fs::path&) {
+}
 
 void BlockTemporaryFile(const fs::path& target) {
     fs::create_directory(FileReplacement::TemporaryPathBeside(target));

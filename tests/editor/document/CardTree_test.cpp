@@ -55,8 +55,9 @@ INSTANTIATE_TEST_SUITE_P(
                                                      "<Movie>\n  <Width>390</Width>\n</Movie>\n")},
         RoundTrip{"Latin1", "<?xml version=\"1.0\" encoding=\"ISO-8859-1\"?>\n"
                             "<Movie>\n  <Author>Zo\xEB</Author>\n</Movie>\n"},
-        RoundTrip{"UndeclaredLegacyBytes", "<?xml version=\"1.0\" encoding=\"GB2312\"?>\n"
-                                           "<Movie>\n  <Author>\xC9\xFA\xC8\xD5</Author>\n</Movie>\n"}),
+        RoundTrip{"UndeclaredLegacyBytes",
+                  "<?xml version=\"1.0\" encoding=\"GB2312\"?>\n"
+                  "<Movie>\n  <Author>\xC9\xFA\xC8\xD5</Author>\n</Movie>\n"}),
     [](const testing::TestParamInfo<RoundTrip>& info) { return info.param.name; });
 
 TEST(CardTree, RefusesWhatIsNoCard) {

@@ -12,9 +12,10 @@ std::string LastChildName(pugi::xml_node node) {
 }
 
 TEST(CreateOnAccess, ReadingAMissingElementAppendsItEmpty) {
-    CardTree tree = CardTree::Parse("<Movie><Obj><ObjType><ObjPic><Content>a.bmp</Content>"
-                                    "<EffectName>Fade</EffectName></ObjPic></ObjType></Obj></Movie>",
-                                    "card.jvd");
+    CardTree tree =
+        CardTree::Parse("<Movie><Obj><ObjType><ObjPic><Content>a.bmp</Content>"
+                        "<EffectName>Fade</EffectName></ObjPic></ObjType></Obj></Movie>",
+                        "card.jvd");
     TXMLObjPic picture = TXMLMovie(tree.Movie()).Obj().Item(0).ObjType().ObjPic();
 
     EXPECT_EQ(picture.EffectValue(), "");
@@ -32,7 +33,8 @@ TEST(CreateOnAccess, WritingAMissingElementAppendsIt) {
     TXMLMovie movie(tree.Movie());
     movie.SetHeight(320);
     movie.SetWidth(390);
-    EXPECT_EQ(tree.Serialize(), "<Movie>\n  <Height>320</Height>\n  <Width>390</Width>\n</Movie>\n");
+    EXPECT_EQ(tree.Serialize(),
+              "<Movie>\n  <Height>320</Height>\n  <Width>390</Width>\n</Movie>\n");
 }
 
 TEST(ElementWrite, ReplacesTheTextAndKeepsAttributesAndComments) {
@@ -47,10 +49,10 @@ TEST(ElementWrite, ReplacesTheTextAndKeepsAttributesAndComments) {
     const pugi::xml_node width = saved.Movie().child("Width");
     EXPECT_STREQ(width.text().get(), "-20");
     EXPECT_STREQ(width.attribute("unit").value(), "px");
-    EXPECT_STREQ(width.find_child([](pugi::xml_node node) {
-                          return node.type() == pugi::node_comment;
-                      }).value(),
-                 " hand made ");
+    EXPECT_STREQ(
+        width.find_child([](pugi::xml_node node) { return node.type() == pugi::node_comment; })
+            .value(),
+        " hand made ");
     EXPECT_TRUE(saved.Movie().child("BgPic").first_child().empty());
 }
 
@@ -65,8 +67,13 @@ TEST(ElementWrite, RefusesTextWithANulCharacter) {
 TEST(Loop, IsOnForTrueInAnyLetterCase) {
     CardTree tree;
     TXMLMovie movie(tree.Movie());
-    for (const auto& [text, looping] : {std::pair{"True", true}, {"TRUE", true}, {"true", true},
-                                        {"False", false}, {"", false}, {"1", false}, {"Truer", false}}) {
+    for (const auto& [text, looping] : {std::pair{"True", true},
+                                        {"TRUE", true},
+                                        {"true", true},
+                                        {"False", false},
+                                        {"", false},
+                                        {"1", false},
+                                        {"Truer", false}}) {
         movie.SetLoop(text);
         EXPECT_EQ(movie.IsLooping(), looping) << text;
     }

@@ -44,11 +44,10 @@ TEST(TempFolder, TakesTheFirstVariableThatIsSet) {
         std::array<const char*, 4> values; // temp, TEMP, TMP, TMPDIR
         const char* expected;
     };
-    for (const Case& test : {Case{{"/a", "/b", "/c", "/d"}, "/a"},
-                             Case{{nullptr, "/b", "/c", "/d"}, "/b"},
-                             Case{{"", "", "/c", "/d"}, "/c"},
-                             Case{{nullptr, nullptr, nullptr, "/d"}, "/d"},
-                             Case{{nullptr, nullptr, nullptr, nullptr}, "/tmp"}}) {
+    for (const Case& test :
+         {Case{{"/a", "/b", "/c", "/d"}, "/a"}, Case{{nullptr, "/b", "/c", "/d"}, "/b"},
+          Case{{"", "", "/c", "/d"}, "/c"}, Case{{nullptr, nullptr, nullptr, "/d"}, "/d"},
+          Case{{nullptr, nullptr, nullptr, nullptr}, "/tmp"}}) {
         TemporaryEnvironment environment(test.values);
         EXPECT_EQ(TempFolder(), test.expected);
     }

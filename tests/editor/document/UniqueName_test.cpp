@@ -43,13 +43,15 @@ INSTANTIATE_TEST_SUITE_P(
         NamingCase{{{"Text_1", "Text"}}, ObjectKind::Sound, "Sound_1"},
         // Text_1 is borne by the second text, so the next candidate is
         // Text_3, borne by the third.
-        NamingCase{{{"Text_2", "Text"}, {"Text_1", "Text"}, {"Text_3", "Text"}}, ObjectKind::Text,
+        NamingCase{{{"Text_2", "Text"}, {"Text_1", "Text"}, {"Text_3", "Text"}},
+                   ObjectKind::Text,
                    "Text_4"},
         // Objects of other kinds bearing the kind's names would make the
         // walk propose the same candidate for ever.
         NamingCase{{{"Text_1", "Pic"}}, ObjectKind::Text, "Text_2"},
         NamingCase{{{"Text_1", "Pic"}, {"Text_2", "Sound"}, {"Text_3", "Picture"}},
-                   ObjectKind::Text, "Text_4"},
+                   ObjectKind::Text,
+                   "Text_4"},
         // Kind words are compared exactly.
         NamingCase{{{"Text_1", "text"}, {"Text_2", "text"}}, ObjectKind::Text, "Text_3"}));
 
