@@ -1,5 +1,6 @@
 #include "writer/interactive/ActionObject.h"
 
+#include "writer/interactive/ButtonCondition.h"
 #include "writer/movie/ControlTags.h"
 
 namespace quillot {
@@ -59,5 +60,9 @@ std::vector<std::uint8_t> ActionObject::Record() const {
 }
 
 void ActionObject::AddToDoAction(DoActionTag& tag) const { tag.AddRecord(Record()); }
+
+void ActionObject::AddToCondition(ButtonCondition& condition) const {
+    condition.actions.push_back(Record());
+}
 
 } // namespace quillot

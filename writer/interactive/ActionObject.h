@@ -7,6 +7,7 @@
 namespace quillot {
 
 class DoActionTag;
+struct ButtonCondition;
 
 // An action template: every use appends a new record with the same content,
 // so one action can be added to several frames and buttons.
@@ -26,6 +27,7 @@ public:
     // The encoded action record.
     std::vector<std::uint8_t> Record() const;
     void AddToDoAction(DoActionTag& tag) const;
+    void AddToCondition(ButtonCondition& condition) const;
 
 private:
     explicit ActionObject(Kind kind) : m_kind(kind) {}

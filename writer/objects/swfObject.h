@@ -98,7 +98,9 @@ private:
         return m_kind == kind ? dynamic_cast<Kind*>(m_object.get()) : nullptr;
     }
 
-    std::unique_ptr<WriterObject> m_object;
+    // Shared, so that a button keeps its parts alive when their objects are
+    // made again or destroyed before the movie is written.
+    std::shared_ptr<WriterObject> m_object;
     std::int16_t m_kind = ObjectKind::Empty;
 };
 
