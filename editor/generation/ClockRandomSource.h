@@ -1,0 +1,21 @@
+#pragma once
+
+#include "editor/generation/RandomSource.h"
+
+#include <random>
+
+namespace joyvane {
+
+// Random numbers seeded from the high-resolution clock.
+class ClockRandomSource final : public RandomSource {
+public:
+    ClockRandomSource();
+
+    void Reseed() override;
+    int Next(int bound) override;
+
+private:
+    std::mt19937 m_generator;
+};
+
+} // namespace joyvane

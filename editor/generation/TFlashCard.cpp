@@ -1,0 +1,60 @@
+#include "editor/generation/TFlashCard.h"
+
+#include "editor/generation/GenerationHost.h"
+
+#include "editor/document/CardDocument.h"
+
+namespace joyvane {
+
+TFlashCard::TFlashCard(CardDocument& document, std::unique_ptr<WriterPool> pool,
+                       RandomSource& random, GenerationHost& host)
+    : m_document(document), m_pool(std::move(pool)), m_context{document, *m_pool, random, host},
+      m_textCompiler(m_context), m_picCompiler(m_context), m_soundCompiler(m_context) {}
+
+void TFlashCard::Select(int index, std::string kindWord) {
+    m_selectedIndex = index;
+    m_selectedKind = std::move(kindWord);
+}
+
+// The count is read again before every object, and each kind word is
+// compared exactly: objects of other kinds stay in the card uncompiled.
+void TFlashCard::ProcessSwf() {
+    m_context.host.Trace("FlashCard.ProcessSwf");
+    TFlashTextF text(m_context);
+    TFlashPicF picture(m_context);
+    TFlashSoundF sound(m_context);
+    IXMLObjList& objects = m_document.Movie().Obj();
+    for (int index = 0; index < objects.Count(); ++index) {
+        const std::string kind = objects.Item(index).ObjTypeName();
+        if (kind == text.KindWord())
+            text.Compile(index);
+        else if (kind == picture.KindWord())
+            picture.Compile(index);
+        else if (kind == sound.KindWord())
+            sound.Compile(index);
+    }
+}
+
+// Every generation starts from an empty movie, so frames left by one that
+// was aborted half-way never reach the next.
+void TFlashCard::MakeSwf(const std::filesystem::path& movieFile) {
+    m_pool->NewMovie();
+    SetUpStage();
+    ProcessSwf();
+    const std::filesystem::path target =
+        movieFile.empty() ? m_document.WorkingMoviePath() : movieFile;
+    m_pool->WriteMovie(target);
+    m_context.host.MovieWritten(target);
+}
+
+// The background tag goes into frame 0, which every movie therefore has.
+void TFlashCard::SetUpStage() {
+    IXMLMovie& movie = m_document.Movie();
+    m_pool->SetSize(movie.Width() * 20.0, movie.Height() * 20.0);
+    m_pool->SetFrameRate(movie.Rate());
+    m_pool->GotoFrame(0);
+    const std::int32_t colour = movie.BgColorValue();
+    m_pool->SetFrameBkColor(colour & 0xFF, (colour >> 8) & 0xFF, (colour >> 16) & 0xFF);
+}
+
+} // namespace joyvane
