@@ -24,13 +24,9 @@ const CreatableClass kClasses[] = {
     {CLSID_swfAction, &ActionComponent::Create},
 };
 
-struct ReleaseFactory {
-    void operator()(ClassFactory* factory) const { factory->Release(); }
-};
-
 struct FactoryCache {
     std::mutex mutex;
-    std::array<std::unique_ptr<ClassFactory, ReleaseFactory>, std::size(kClasses)> factories;
+    std::array<std::unique_ptr<ClassFactory, ReleaseCachedObject>, std::size(kClasses)> factories;
 };
 
 FactoryCache& TheCache() {

@@ -7,7 +7,6 @@
 #include <new>
 #include <sstream>
 
-#include "writer/com/automation/Identifiers.h"
 
 namespace quillot::com {
 
@@ -69,29 +68,6 @@ TypeInfo::TypeInfo(const InterfaceDescription& description)
         m_ids.emplace(function.name, operation.id);
         m_functions.push_back(std::move(function));
     }
-}
-
-HRESULT TypeInfo::QueryInterface(REFIID riid, void** object) {
-    if (object == nullptr) {
-        return E_POINTER;
-    }
-    if (riid == IID_IUnknown || riid == IID_ITypeInfo) {
-        *object = static_cast<ITypeInfo*>(this);
-        AddRef();
-        return S_OK;
-    }
-    *object = nullptr;
-    return E_NOINTERFACE;
-}
-
-std::uint32_t TypeInfo::AddRef() { return m_references.Add(); }
-
-std::uint32_t TypeInfo::Release() {
-    const std::uint32_t count = m_references.Remove();
-    if (count == 0) {
-        delete this;
-    }
-    return count;
 }
 
 HRESULT TypeInfo::GetTypeAttr(TYPEATTR* attributes) {

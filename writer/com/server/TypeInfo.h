@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "writer/com/automation/ITypeInfo.h"
-#include "writer/com/server/CachedReferences.h"
+#include "writer/com/server/CachedObject.h"
 #include "writer/com/server/InterfaceDescription.h"
 
 namespace quillot::com {
@@ -14,13 +14,9 @@ namespace quillot::com {
 // The type information of one interface, built from its description: names
 // and help texts for clients that look, and late binding for every object
 // that implements the interface.
-class TypeInfo final : public ITypeInfo {
+class TypeInfo final : public CachedObject<ITypeInfo, IID_ITypeInfo> {
 public:
     explicit TypeInfo(const InterfaceDescription& description);
-
-    HRESULT QueryInterface(REFIID riid, void** object) override;
-    std::uint32_t AddRef() override;
-    std::uint32_t Release() override;
 
     HRESULT GetTypeAttr(TYPEATTR* attributes) override;
     HRESULT GetFuncDesc(std::uint32_t index, FUNCDESC* description) override;
@@ -54,7 +50,6 @@ private:
     std::string m_helpString;
     std::vector<Function> m_functions;
     std::unordered_map<std::string, DISPID, NameHash, NameEqual> m_ids;
-    CachedReferences m_references;
 };
 
 } // namespace quillot::com

@@ -16,15 +16,11 @@ constexpr ClassDescription kClasses[] = {
     {CLSID_swfAction, "swfAction", "swfAction Class", &IswfActionDescription},
 };
 
-struct ReleaseTypeInfo {
-    void operator()(TypeInfo* typeInfo) const { typeInfo->Release(); }
-};
-
 // One cached type information per class's interface; the cache's reference
 // goes when the library is unloaded.
 struct Cache {
     std::mutex mutex;
-    std::array<std::unique_ptr<TypeInfo, ReleaseTypeInfo>, std::size(kClasses)> entries;
+    std::array<std::unique_ptr<TypeInfo, ReleaseCachedObject>, std::size(kClasses)> entries;
 };
 
 Cache& TheCache() {
