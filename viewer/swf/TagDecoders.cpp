@@ -27,6 +27,12 @@ constexpr DecoderEntry Decoders[] = {
     {TagCode::DefineFont, Decode<ReadDefineFont>},
     {TagCode::DefineFontInfo, Decode<ReadDefineFontInfo>},
     {TagCode::DefineText2, Decode<ReadDefineText2>},
+    {TagCode::DefineBitsJpeg2, Decode<ReadDefineBitsJpeg2>},
+    {TagCode::DefineSound, Decode<ReadDefineSound>},
+    {TagCode::SoundStreamHead, Decode<ReadSoundStreamHead>},
+    {TagCode::StartSound, Decode<ReadStartSound>},
+    {TagCode::DefineEditText, Decode<ReadDefineEditText>},
+    {TagCode::DefineButton2, Decode<ReadDefineButton2>},
 };
 
 } // namespace

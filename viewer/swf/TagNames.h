@@ -17,6 +17,12 @@ inline constexpr uint16_t DefineShape3 = 32;
 inline constexpr uint16_t DefineFont = 10;
 inline constexpr uint16_t DefineFontInfo = 13;
 inline constexpr uint16_t DefineText2 = 33;
+inline constexpr uint16_t DefineBitsJpeg2 = 21;
+inline constexpr uint16_t DefineSound = 14;
+inline constexpr uint16_t SoundStreamHead = 18;
+inline constexpr uint16_t StartSound = 15;
+inline constexpr uint16_t DefineEditText = 37;
+inline constexpr uint16_t DefineButton2 = 34;
 } // namespace TagCode
 
 // The SWF name of a tag code ("DefineShape3"), or "Unknown".
