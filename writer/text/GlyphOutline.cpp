@@ -117,11 +117,12 @@ Walk WalkString(FontRasterizer& rasterizer, const std::string& faceName, std::st
 } // namespace
 
 GlyphOutline::GlyphOutline(FontRasterizer& rasterizer, const std::string& faceName,
-                           std::string_view text) {
+                           std::string_view text, OutlineDetail detail) {
     const Walk reference = WalkString(rasterizer, faceName, "X", nullptr, 0);
     m_referenceOffset = ClampToField(reference.box.Top());
-    const Walk walk = WalkString(rasterizer, faceName, text, &m_records, m_referenceOffset);
-    if (!walk.drewContour) {
+    const bool drawing = detail == OutlineDetail::Shape;
+    const Walk walk = WalkString(rasterizer, faceName, text, drawing ? &m_records : nullptr, m_referenceOffset);
+    if (drawing && !walk.drewContour) {
         m_records.push_back(StyleChangeRecord{MoveTo{ClampToField(walk.penX), -m_referenceOffset}, {}, {}, {}});
     }
     m_bounds = walk.box.Widened(m_referenceOffset);

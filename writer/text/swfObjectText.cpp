@@ -14,8 +14,9 @@ namespace {
 // The glyph code a whole-string text is looked up by: the text "A".
 constexpr std::int32_t kSimpleTextCode = 65;
 
-GlyphOutline BuildOutline(const std::string& faceName, const std::string& text) {
-    GlyphOutline outline(FontRasterizer::Instance(), faceName, text);
+GlyphOutline BuildOutline(const std::string& faceName, const std::string& text,
+                          OutlineDetail detail = OutlineDetail::Shape) {
+    GlyphOutline outline(FontRasterizer::Instance(), faceName, text, detail);
     if (!outline.Complete()) {
         TraceWriter("Outline incomplete: face \"%s\", text \"%s\"\n", faceName.c_str(), text.c_str());
     }
@@ -69,7 +70,7 @@ HRESULT swfObject::AddGlyphEx(const std::string& font, const std::string& Text, 
 
 // Measuring is a query: it leaves the object, its kind included, as it was.
 HRESULT swfObject::GetTextWidth(const std::string& font, const std::string& Text, std::int32_t& width) {
-    const GlyphOutline outline = BuildOutline(font, Text);
+    const GlyphOutline outline = BuildOutline(font, Text, OutlineDetail::BoundsOnly);
     width = outline.Advance();
     return OutlineResult(outline);
 }

@@ -74,6 +74,14 @@ TEST(GlyphOutline, TopOfCapitalXIsAtZeroAndTheBaselineBelow) {
     EXPECT_EQ(outline.Advance(), outline.Bounds().xmax - outline.Bounds().xmin + 1);
 }
 
+TEST(GlyphOutline, MeasuringAloneGivesTheSameBounds) {
+    const std::string text = "Mixed 文字 text";
+    const GlyphOutline drawn = Outline(text, kChineseFace);
+    const GlyphOutline measured(FontRasterizer::Instance(), kChineseFace, text, OutlineDetail::BoundsOnly);
+    EXPECT_EQ(measured.Bounds(), drawn.Bounds());
+    EXPECT_TRUE(measured.Records().empty());
+}
+
 TEST(GlyphOutline, SpacesAdvanceThePenWithoutContours) {
     const GlyphOutline joined = Outline("AB");
     const GlyphOutline spaced = Outline("A B");
