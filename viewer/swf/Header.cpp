@@ -26,43 +26,47 @@ uint32_t FileLengthField(std::span<const uint8_t> file) {
     return reader.U32();
 }
 
+// Ends the zlib stream however inflating ends; safe after a failed init too.
+struct InflateStream {
+    z_stream zlib{};
+    ~InflateStream() { inflateEnd(&zlib); }
+};
+
 // Inflates `compressed` into `out` until the stream ends or `out` holds
 // `limit` bytes. The output grows with the data actually inflated, so a lying
 // length field cannot make us allocate more than the stream produces.
 void InflateInto(std::span<const uint8_t> compressed, size_t limit, std::vector<uint8_t>& out) {
-    z_stream stream{};
-    if (inflateInit(&stream) != Z_OK) {
+    InflateStream stream;
+    z_stream& zlib = stream.zlib;
+    if (inflateInit(&zlib) != Z_OK) {
         throw ReadError("cannot initialise zlib", std::nullopt, SignatureAndLength);
     }
-    auto fail = [&stream](const std::string& message) {
-        size_t offset = SignatureAndLength + stream.total_in;
-        inflateEnd(&stream);
-        throw ReadError(message, std::nullopt, offset);
+    auto fail = [&zlib](const std::string& message) {
+        throw ReadError(message, std::nullopt, SignatureAndLength + zlib.total_in);
     };
-    stream.next_in = const_cast<Bytef*>(compressed.data());
-    stream.avail_in = static_cast<uInt>(std::min<size_t>(compressed.size(), UINT_MAX));
+    zlib.next_in = const_cast<Bytef*>(compressed.data());
+    zlib.avail_in = static_cast<uInt>(std::min<size_t>(compressed.size(), UINT_MAX));
     size_t produced = out.size();
     while (produced < limit) {
         size_t chunk = std::min(InflateChunk, limit - produced);
         out.resize(produced + chunk);
-        stream.next_out = out.data() + produced;
-        stream.avail_out = static_cast<uInt>(chunk);
-        int status = inflate(&stream, Z_NO_FLUSH);
-        produced += chunk - stream.avail_out;
+        zlib.next_out = out.data() + produced;
+        zlib.avail_out = static_cast<uInt>(chunk);
+        int status = inflate(&zlib, Z_NO_FLUSH);
+        produced += chunk - zlib.avail_out;
         if (status == Z_STREAM_END) {
             break;
         }
         if (status == Z_BUF_ERROR ||
-            (status == Z_OK && stream.avail_in == 0 && stream.avail_out != 0)) {
+            (status == Z_OK && zlib.avail_in == 0 && zlib.avail_out != 0)) {
             fail("compressed movie is truncated");
         }
         if (status != Z_OK) {
             fail(std::string("compressed movie is damaged: ") +
-                 (stream.msg ? stream.msg : "zlib error " + std::to_string(status)));
+                 (zlib.msg ? zlib.msg : "zlib error " + std::to_string(status)));
         }
     }
     out.resize(produced);
-    inflateEnd(&stream);
 }
 
 } // namespace

@@ -17,6 +17,9 @@ using Bytes = std::vector<uint8_t>;
 
 enum class HeaderForm { Shortest, Long };
 
+// The largest tag code, which no SWF version assigns: it stays undecoded.
+inline constexpr uint16_t UnassignedCode = 1023;
+
 // A record header (short when the length allows, or forced long) and the body.
 Bytes TagBytes(uint16_t code, const Bytes& body, HeaderForm form = HeaderForm::Shortest);
 

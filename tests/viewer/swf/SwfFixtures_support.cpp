@@ -56,7 +56,7 @@ Bytes SmallMovie() {
     Bytes frame1 = Concat({
         TagBytes(32, GradientShapeBody()),
         TagBytes(5, {0x01, 0x00, 0x01, 0x00}),
-        TagBytes(43, {'l', 'a', 'b', 'e', 'l', 0}),
+        TagBytes(UnassignedCode, {'l', 'a', 'b', 'e', 'l', 0}),
         TagBytes(1, {}),
         TagBytes(0, {}),
     });

@@ -21,7 +21,7 @@ TEST(Movie, GroupsTagsByFrame) {
     EXPECT_NE(swf::As<swf::PlaceObject2>(*frames[0][2]), nullptr);
     EXPECT_TRUE(frames[0][3]->longHeader);
     ASSERT_EQ(frames[1].size(), 3u);
-    EXPECT_EQ(frames[1][2]->code, 43);
+    EXPECT_EQ(frames[1][2]->code, UnassignedCode);
 }
 
 TEST(Movie, StopActionInTheLastFrameOfAnNFrameMovie) {

@@ -18,13 +18,13 @@ TEST(TagStream, ShortAndLongHeadersAtThe62And63Boundary) {
     for (Case boundary : {Case{0, false, 2}, Case{62, false, 2}, Case{63, true, 6},
                           Case{64, true, 6}, Case{70000, true, 6}}) {
         Bytes body(boundary.length, 0xAB);
-        Bytes tag = TagBytes(43, body);
+        Bytes tag = TagBytes(UnassignedCode, body);
         ASSERT_EQ(tag.size(), boundary.headerBytes + boundary.length);
         swf::Movie movie = swf::ReadMovie(MovieBytes(Concat({tag, TagBytes(0, {})}), 0));
         ASSERT_EQ(movie.tags.size(), 2u);
         EXPECT_EQ(movie.tags[0].longHeader, boundary.longHeader) << boundary.length;
         EXPECT_EQ(movie.tags[0].length, boundary.length);
-        EXPECT_EQ(movie.tags[0].record, (swf::Record{swf::UnknownTag{43, body}}));
+        EXPECT_EQ(movie.tags[0].record, (swf::Record{swf::UnknownTag{UnassignedCode, body}}));
         EXPECT_EQ(movie.tags[1].offset, 22 + boundary.headerBytes + boundary.length);
     }
 }
@@ -76,7 +76,7 @@ TEST(TagStream, ShortLengthBeyondTheEndIsAnError) {
 
 TEST(TagStream, HugeLongLengthIsAnErrorNotAnAllocation) {
     for (uint32_t length : {0xFFFFFFFFu, 0x7FFFFFFFu, 1000u}) {
-        Bytes tag{0xFF, 0x0A}; // code 43, long form
+        Bytes tag{0xFF, 0xFF}; // UnassignedCode, long form
         for (int shift = 0; shift < 32; shift += 8) {
             tag.push_back(static_cast<uint8_t>(length >> shift));
         }
@@ -85,14 +85,14 @@ TEST(TagStream, HugeLongLengthIsAnErrorNotAnAllocation) {
             swf::ReadMovie(movie);
             FAIL() << "no error for length " << length;
         } catch (const swf::ReadError& error) {
-            EXPECT_EQ(error.tagCode(), 43);
+            EXPECT_EQ(error.tagCode(), UnassignedCode);
             EXPECT_EQ(error.offset(), 22u);
         }
     }
 }
 
 TEST(TagStream, LongHeaderCutOffIsAnError) {
-    Bytes movie = MovieBytes({0xFF, 0x0A, 0x01}, 0);
+    Bytes movie = MovieBytes({0xFF, 0xFF, 0x01}, 0);
     EXPECT_NE(ReadErrorMessage(movie).find("truncated long tag header"), std::string::npos);
 }
 
