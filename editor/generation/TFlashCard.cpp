@@ -50,7 +50,10 @@ void TFlashCard::MakeSwf(const std::filesystem::path& movieFile) {
 // The background tag goes into frame 0, which every movie therefore has.
 void TFlashCard::SetUpStage() {
     IXMLMovie& movie = m_document.Movie();
-    m_pool->SetSize(movie.Width() * 20.0, movie.Height() * 20.0);
+    // Read in file order, so that a card with several faults is told of the first.
+    const double widthTwips = movie.Width() * 20.0;
+    const double heightTwips = movie.Height() * 20.0;
+    m_pool->SetSize(widthTwips, heightTwips);
     m_pool->SetFrameRate(movie.Rate());
     m_pool->GotoFrame(0);
     const std::int32_t colour = movie.BgColorValue();
