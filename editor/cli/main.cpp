@@ -5,17 +5,28 @@
 #include <algorithm>
 #include <exception>
 #include <iostream>
+#include <string>
+#include <vector>
 
 namespace {
 
+// Each command's call is padded to the longest one, so the summaries line up.
 void PrintHelp(std::ostream& out) {
-    out << "Usage: joyvane-cli COMMAND [ARGUMENTS]\n\nCommands:\n";
+    std::vector<std::string> calls;
+    size_t width = std::string_view("--help").size();
     for (const cli::Command& command : cli::Commands()) {
-        std::string call = std::string(command.name) + " " + std::string(command.usage);
-        out << "  " << call << std::string(call.size() < 24 ? 24 - call.size() : 1, ' ')
-            << command.summary << "\n";
+        calls.push_back(std::string(command.name) + " " + std::string(command.usage));
+        width = std::max(width, calls.back().size());
     }
-    out << "\nOptions:\n  --help                  show this list\n";
+    auto row = [&out, width](const std::string& call, std::string_view summary) {
+        out << "  " << call << std::string(width + 2 - call.size(), ' ') << summary << "\n";
+    };
+    out << "Usage: joyvane-cli COMMAND [ARGUMENTS]\n\nCommands:\n";
+    for (size_t index = 0; index < calls.size(); ++index) {
+        row(calls[index], cli::Commands()[index].summary);
+    }
+    out << "\nOptions:\n";
+    row("--help", "show this list");
 }
 
 const cli::Command* FindCommand(std::string_view name) {
