@@ -45,8 +45,8 @@ TEST_F(LateBindingTest, SceneByNameFromPythonIsByteIdenticalToDirectCalls) {
     ASSERT_EQ(m_library.Library().RegisterServer(), S_OK);
     WriteSceneDirect(Output("direct.swf"));
     const auto script = std::filesystem::path(__FILE__).parent_path() / "python" / "sample_scene.py";
-    const std::string command = "PYTHONPATH='" JOYVANE_BIN_DIR "/python' python3 '" +
-                                script.string() + "' '" + Output("python.swf").string() + "'";
+    const std::string command =
+        PythonCommand() + " '" + script.string() + "' '" + Output("python.swf").string() + "'";
     ASSERT_EQ(std::system(command.c_str()), 0) << command;
     EXPECT_EQ(ReadBytes(Output("direct.swf")), ReadBytes(Output("python.swf")));
 }

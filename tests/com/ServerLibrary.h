@@ -28,5 +28,10 @@ private:
     std::unique_ptr<quillot::com::ComponentLibrary> m_library;
 };
 
+// What a shell command line must start with to run python3 with the client
+// in bin/python; in a sanitized build, the library needs the sanitizer
+// runtime loaded ahead of Python.
+std::string PythonCommand();
+
 // The bytes of a file; empty when it cannot be read.
 std::string ReadBytes(const std::filesystem::path& path);

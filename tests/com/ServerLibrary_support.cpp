@@ -5,6 +5,7 @@
 #include <iterator>
 #include <stdexcept>
 
+#include <dlfcn.h>
 #include <unistd.h>
 
 #include "writer/com/automation/IClassFactory.h"
@@ -54,6 +55,19 @@ DispatchObject ServerLibrary::Create(const GUID& classId) const {
     factory->Release();
     return DispatchObject(object);
 }
+
+#ifdef __SANITIZE_ADDRESS__
+extern "C" void __asan_init();
+
+std::string PythonCommand() {
+    Dl_info runtime{};
+    dladdr(reinterpret_cast<void*>(&__asan_init), &runtime);
+    return std::string("LD_PRELOAD='") + runtime.dli_fname +
+           "' ASAN_OPTIONS=detect_leaks=0 PYTHONPATH='" JOYVANE_BIN_DIR "/python' python3";
+}
+#else
+std::string PythonCommand() { return "PYTHONPATH='" JOYVANE_BIN_DIR "/python' python3"; }
+#endif
 
 std::string ReadBytes(const std::filesystem::path& path) {
     std::ifstream file(path, std::ios::binary);

@@ -6,6 +6,7 @@
 
 #include "writer/com/server/ActionComponent.h"
 #include "writer/com/server/ClassFactory.h"
+#include "writer/com/server/ModuleState.h"
 #include "writer/com/server/MovieComponent.h"
 #include "writer/com/server/ObjectComponent.h"
 
@@ -30,6 +31,7 @@ struct FactoryCache {
 };
 
 FactoryCache& TheCache() {
+    ModuleState::Instance();
     static FactoryCache cache;
     return cache;
 }

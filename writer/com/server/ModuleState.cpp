@@ -2,11 +2,9 @@
 
 namespace quillot::com {
 
-// Never destroyed: cached objects that a client still holds when the
-// library is unloaded give their lock back during static destruction.
 ModuleState& ModuleState::Instance() {
-    static ModuleState* state = new ModuleState;
-    return *state;
+    static ModuleState state;
+    return state;
 }
 
 void ModuleState::ObjectCreated(const void* object, REFCLSID classId) {

@@ -14,6 +14,9 @@ namespace quillot::com {
 // foreign ones that merely claim to be its own.
 class ModuleState {
 public:
+    // Caches of objects that give their locks back here when they are
+    // destroyed ask for the state before they are made, so that it is made
+    // first and destroyed last.
     static ModuleState& Instance();
 
     void ObjectCreated(const void* object, REFCLSID classId);

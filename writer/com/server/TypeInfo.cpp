@@ -7,7 +7,6 @@
 #include <new>
 #include <sstream>
 
-
 namespace quillot::com {
 
 namespace {
@@ -59,14 +58,17 @@ TypeInfo::TypeInfo(const InterfaceDescription& description)
       m_helpString(description.helpString) {
     m_functions.reserve(description.operations.size());
     for (const OperationDescription& operation : description.operations) {
-        Function function{&operation, std::string(operation.name), {}, SplitWords(operation.argumentNames), {}};
+        Function& function = m_functions.emplace_back();
+        function.operation = &operation;
+        function.name = operation.name;
         const bool isProperty = operation.kind != DISPATCH_METHOD;
         function.helpString = (isProperty ? "property " : "method ") + function.name;
+        // The names stay where they are, since the vector was reserved.
+        function.argumentNames = SplitWords(operation.argumentNames);
         for (const std::string& name : function.argumentNames) {
             function.argumentNamePointers.push_back(name.c_str());
         }
         m_ids.emplace(function.name, operation.id);
-        m_functions.push_back(std::move(function));
     }
 }
 

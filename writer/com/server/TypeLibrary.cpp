@@ -5,6 +5,7 @@
 #include <mutex>
 
 #include "writer/com/automation/Identifiers.h"
+#include "writer/com/server/ModuleState.h"
 
 namespace quillot::com::TypeLibrary {
 
@@ -24,6 +25,7 @@ struct Cache {
 };
 
 Cache& TheCache() {
+    ModuleState::Instance();
     static Cache cache;
     return cache;
 }
