@@ -2,6 +2,7 @@
 // tag and never a read beyond it.
 #include <gtest/gtest.h>
 
+#include <sstream>
 #include <vector>
 
 #include "viewer/swf/ReadError.h"
@@ -44,6 +45,19 @@ TEST(FontTextReader, ReadsWellFormedTags) {
     ASSERT_EQ(defined->records.size(), 2u);
     EXPECT_EQ(std::get<swf::GlyphRun>(defined->records[1]).glyphs,
               (std::vector<swf::GlyphEntry>{{0, 500}}));
+}
+
+// The one-line forms joyvane-cli dump prints.
+TEST(FontTextReader, PrintsEachTagOnOneLine) {
+    const auto printed = [](std::uint16_t code, const Bytes& body) {
+        std::ostringstream out;
+        out << Decode(code, body).record;
+        return out.str();
+    };
+    EXPECT_EQ(printed(10, kFont), "DefineFont id 1, 1 glyph(s); glyph 0 @2: style move (0,0)/1 fill1 1; end");
+    EXPECT_EQ(printed(13, kFontInfo), "DefineFontInfo font 1 name \"A\" flags 0x10 codes [65]");
+    EXPECT_EQ(printed(33, kText), "DefineText2 id 3 bounds (0..503, -100..924) [translate 0 0] glyph bits 1 "
+                                  "advance bits 10; style font 1 color #FFFFFFFF height 1024; glyphs 0+500; end");
 }
 
 struct DamagedCase {
