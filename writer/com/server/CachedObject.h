@@ -37,9 +37,4 @@ private:
     CachedReferences m_references;
 };
 
-// Gives the cache's reference back when the library is unloaded.
-struct ReleaseCachedObject {
-    template <class Object> void operator()(Object* object) const { object->Release(); }
-};
-
 } // namespace quillot::com

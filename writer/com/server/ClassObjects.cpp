@@ -1,13 +1,11 @@
 #include "writer/com/server/ClassObjects.h"
 
-#include <array>
-#include <memory>
-#include <mutex>
+#include <new>
 
 #include "writer/com/server/ActionComponent.h"
 #include "writer/com/server/ClassFactory.h"
-#include "writer/com/server/ModuleState.h"
 #include "writer/com/server/MovieComponent.h"
+#include "writer/com/server/ObjectCache.h"
 #include "writer/com/server/ObjectComponent.h"
 
 namespace quillot::com {
@@ -25,15 +23,9 @@ const CreatableClass kClasses[] = {
     {CLSID_swfAction, &ActionComponent::Create},
 };
 
-struct FactoryCache {
-    std::mutex mutex;
-    std::array<std::unique_ptr<ClassFactory, ReleaseCachedObject>, std::size(kClasses)> factories;
-};
-
-FactoryCache& TheCache() {
-    ModuleState::Instance();
-    static FactoryCache cache;
-    return cache;
+ObjectCache<ClassFactory, std::size(kClasses)>& Factories() {
+    static ObjectCache<ClassFactory, std::size(kClasses)> factories;
+    return factories;
 }
 
 } // namespace
@@ -47,14 +39,11 @@ HRESULT GetClassObject(REFCLSID classId, REFIID riid, void** object) {
         if (kClasses[index].classId != classId) {
             continue;
         }
-        FactoryCache& cache = TheCache();
-        std::lock_guard lock(cache.mutex);
-        auto& factory = cache.factories[index];
-        if (!factory) {
-            factory.reset(new (std::nothrow) ClassFactory(kClasses[index].create));
-            if (!factory) {
-                return E_OUTOFMEMORY;
-            }
+        ClassFactory* factory = Factories().Get(index, [index] {
+            return new (std::nothrow) ClassFactory(kClasses[index].create);
+        });
+        if (factory == nullptr) {
+            return E_OUTOFMEMORY;
         }
         return factory->QueryInterface(riid, object);
     }

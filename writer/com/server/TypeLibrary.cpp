@@ -1,11 +1,7 @@
 #include "writer/com/server/TypeLibrary.h"
 
-#include <array>
-#include <memory>
-#include <mutex>
-
 #include "writer/com/automation/Identifiers.h"
-#include "writer/com/server/ModuleState.h"
+#include "writer/com/server/ObjectCache.h"
 
 namespace quillot::com::TypeLibrary {
 
@@ -17,17 +13,10 @@ constexpr ClassDescription kClasses[] = {
     {CLSID_swfAction, "swfAction", "swfAction Class", &IswfActionDescription},
 };
 
-// One cached type information per class's interface; the cache's reference
-// goes when the library is unloaded.
-struct Cache {
-    std::mutex mutex;
-    std::array<std::unique_ptr<TypeInfo, ReleaseCachedObject>, std::size(kClasses)> entries;
-};
-
-Cache& TheCache() {
-    ModuleState::Instance();
-    static Cache cache;
-    return cache;
+// One cached type information per class's interface.
+ObjectCache<TypeInfo, std::size(kClasses)>& TypeInfos() {
+    static ObjectCache<TypeInfo, std::size(kClasses)> typeInfos;
+    return typeInfos;
 }
 
 } // namespace
@@ -40,12 +29,7 @@ TypeInfo* CachedTypeInfo(REFIID interfaceId) {
         if (description.id != interfaceId) {
             continue;
         }
-        Cache& cache = TheCache();
-        std::lock_guard lock(cache.mutex);
-        if (!cache.entries[index]) {
-            cache.entries[index].reset(new TypeInfo(description));
-        }
-        return cache.entries[index].get();
+        return TypeInfos().Get(index, [&description] { return new TypeInfo(description); });
     }
     return nullptr;
 }
