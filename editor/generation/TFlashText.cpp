@@ -102,6 +102,7 @@ void TFlashText::RunPerCharacter(const TextEffect& effect,
     const std::int32_t length = Speed(effect) + 1;
     for (std::size_t character = 0; character < characters.size(); ++character) {
         m_glyphs.MakeCharacterText(m_context.pool, character);
+        animation.NewText();
         const double start = m_startTime + effect.stagger * static_cast<double>(character);
         for (std::int32_t index = 0; index < length; ++index) {
             animation.Step({length, index, start + index, CharacterX(character), LineY(),
@@ -123,6 +124,7 @@ void TFlashText::RunHeartBeat(const TextEffect& effect,
         static_cast<std::int32_t>(RoundHalfToEven(Speed(effect) / 2.0)) + 1;
     for (std::size_t character = 0; character < characters.size(); ++character) {
         m_glyphs.MakeCharacterText(m_context.pool, character);
+        animation.NewText();
         const double x = CharacterX(character);
         parameters.scale = 2;
         for (std::int32_t index = 0; index < length; ++index)

@@ -62,8 +62,21 @@ void TextAnimation::Step(const TextFrame& frame, TextParameters& parameters, Tex
     m_pool.Translate(kTextObject, x + extra.x, y + extra.y);
     UpdateColour(frame, parameters);
     UpdateOpacity(frame, parameters);
-    m_pool.SetSolidFill(kTextObject, m_colour.red, m_colour.green, m_colour.blue, m_opacity);
+    SendFill();
     m_pool.AddObject(kTextObject);
+}
+
+// Every fill the writer is given defines the text again under a new
+// character identifier, even the same fill; a fill that has not changed is
+// therefore not given again. A per-character effect would otherwise define
+// each character once per frame, and a few long texts would outrun the
+// identifiers a movie can hold.
+void TextAnimation::SendFill() {
+    const std::array<std::int64_t, 4> fill{m_colour.red, m_colour.green, m_colour.blue, m_opacity};
+    if (m_fillSent == fill)
+        return;
+    m_pool.SetSolidFill(kTextObject, fill[0], fill[1], fill[2], fill[3]);
+    m_fillSent = fill;
 }
 
 // A positive scale grows the text to that many times its size over the run;

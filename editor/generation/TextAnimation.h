@@ -2,7 +2,9 @@
 
 #include "editor/generation/TextEffect.h"
 
+#include <array>
 #include <cstdint>
+#include <optional>
 
 namespace joyvane {
 
@@ -44,11 +46,14 @@ public:
     TextAnimation(WriterPool& pool, RandomSource& random, double baseScale, Colour colour);
 
     void Step(const TextFrame& frame, TextParameters& parameters, TextOffset offset);
+    // The text object was made anew and shows the writer's default fill.
+    void NewText() { m_fillSent.reset(); }
 
 private:
     void UpdateScale(const TextFrame& frame, const TextParameters& parameters);
     void UpdateColour(const TextFrame& frame, TextParameters& parameters);
     void UpdateOpacity(const TextFrame& frame, const TextParameters& parameters);
+    void SendFill();
 
     WriterPool& m_pool;
     RandomSource& m_random;
@@ -56,6 +61,8 @@ private:
     double m_scale; // 16.16
     Colour m_colour;
     std::int64_t m_opacity = 255;
+    // The fill the text object has now; none before the first one is set.
+    std::optional<std::array<std::int64_t, 4>> m_fillSent;
 };
 
 } // namespace joyvane

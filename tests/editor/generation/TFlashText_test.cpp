@@ -181,18 +181,30 @@ TEST(TFlashText, RandomColourChangesEveryColourSteps) {
     TextCard card(every3);
     card.random.draws = {1, 2, 3, 4, 5, 6, 7, 8, 9};
     card.MakeSwf();
-    const auto fills = card.pool->NumbersOf("SetSolidFill");
     EXPECT_EQ(card.random.reseeds, 3);
-    EXPECT_EQ(fills[1], (Numbers{0, 0, 255, 255}));
-    EXPECT_EQ(fills[2], (Numbers{1, 2, 3, 255}));
-    EXPECT_EQ(fills[5], (Numbers{4, 5, 6, 255}));
-    EXPECT_EQ(fills[9], (Numbers{7, 8, 9, 255}));
+    const auto fills = card.pool->Of("SetSolidFill");
+    ASSERT_EQ(fills.size(), 4u);
+    const std::pair<std::int32_t, Numbers> expected[] = {
+        {0, {0, 0, 255, 255}}, {2, {1, 2, 3, 255}}, {5, {4, 5, 6, 255}}, {8, {7, 8, 9, 255}}};
+    for (std::size_t index = 0; index < 4; ++index) {
+        EXPECT_EQ(fills[index].frame, expected[index].first);
+        EXPECT_EQ(fills[index].numbers, expected[index].second);
+    }
 
     TextFields beyondRun = WithEffect("Fade In");
     beyondRun.color = 50;
     TextCard capped(beyondRun);
     capped.MakeSwf();
     EXPECT_EQ(capped.random.reseeds, 1);
+}
+
+TEST(TFlashText, AnUnchangedFillIsGivenOncePerCharacter) {
+    TextFields fields = WithEffect("Sin");
+    fields.content = "abc";
+    TextCard card(fields);
+    card.MakeSwf();
+    EXPECT_EQ(card.pool->Of("SetSolidFill").size(), 3u);
+    EXPECT_EQ(card.pool->Of("AddObject").size(), 3u * 241u);
 }
 
 TEST(TFlashText, FadeInAtFrame40PlacesOncePerFrame) {
