@@ -18,8 +18,7 @@ ClockRandomSource::ClockRandomSource() : m_generator(ClockTicks()) {}
 // Reseeds run many times within one clock tick; mixing in the generator's
 // own next number keeps them from replaying the same draws.
 void ClockRandomSource::Reseed() {
-    std::seed_seq seed{ClockTicks(), static_cast<unsigned>(m_generator())};
-    m_generator.seed(seed);
+    m_generator.seed(ClockTicks() ^ static_cast<unsigned>(m_generator()));
 }
 
 int ClockRandomSource::Next(int bound) {

@@ -15,7 +15,8 @@ public:
     int Next(int bound) override;
 
 private:
-    std::mt19937 m_generator;
+    // Small and quick to reseed: effects reseed on every frame of a run.
+    std::minstd_rand m_generator;
 };
 
 } // namespace joyvane
