@@ -24,7 +24,7 @@ BitmapFill::BitmapFill(JpegData jpeg, std::int32_t imageWidth, std::int32_t imag
 
 std::uint32_t BitmapFill::AddFillStyles(DefineShape3Tag& shape, Frame& frame,
                                         const SwfRect& bounds) {
-    if (!m_pendingTag) {
+    if (!m_pendingTag || !m_pendingTag->IsOfCurrentMovie()) {
         m_pendingTag = std::make_unique<DefineBitsJpeg2Tag>(m_jpeg);
     }
     const std::uint16_t bitmapId = m_pendingTag->CharacterId();

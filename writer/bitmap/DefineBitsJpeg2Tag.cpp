@@ -13,11 +13,11 @@ constexpr std::uint8_t kTrailingMark[] = {0xFF, 0xD9};
 } // namespace
 
 DefineBitsJpeg2Tag::DefineBitsJpeg2Tag(JpegData jpeg)
-    : m_characterId(NextCharacterId()), m_jpeg(std::move(jpeg)) {}
+    : m_jpeg(std::move(jpeg)) {}
 
 void DefineBitsJpeg2Tag::Write(TagBuffer& out) const {
     TagBuffer body;
-    body.WriteU16(m_characterId);
+    body.WriteU16(m_characterId.Value());
     body.WriteBytes(kLeadingMarks, sizeof kLeadingMarks);
     body.AddExternalBlock(m_jpeg->data(), m_jpeg->size());
     body.WriteBytes(kTrailingMark, sizeof kTrailingMark);

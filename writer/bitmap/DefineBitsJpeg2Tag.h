@@ -4,6 +4,7 @@
 #include <memory>
 #include <vector>
 
+#include "writer/movie/CharacterIds.h"
 #include "writer/movie/TagRecord.h"
 
 namespace quillot {
@@ -17,10 +18,11 @@ class DefineBitsJpeg2Tag : public TagRecord {
 public:
     explicit DefineBitsJpeg2Tag(JpegData jpeg);
     void Write(TagBuffer& out) const override;
-    std::uint16_t CharacterId() const override { return m_characterId; }
+    std::uint16_t CharacterId() const override { return m_characterId.Value(); }
+    bool IsOfCurrentMovie() const { return m_characterId.IsCurrent(); }
 
 private:
-    std::uint16_t m_characterId;
+    MovieCharacterId m_characterId;
     JpegData m_jpeg;
 };
 

@@ -104,6 +104,7 @@ bool WriteFileAtomically(const std::filesystem::path& path, const TagBuffer& hea
 bool WriteMovieFile(MovieModel& movie, const std::filesystem::path& path, std::string& error) {
     movie.AssignDepths();
     std::vector<std::unique_ptr<TagRecord>> tags = movie.TakeOutputTags();
+    FinishMovie();
     const auto frameCount = static_cast<int>(
         std::count_if(tags.begin(), tags.end(), [](const auto& tag) { return tag->IsShowFrame(); }));
 

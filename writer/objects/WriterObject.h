@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <optional>
 
+#include "writer/movie/CharacterIds.h"
 #include "writer/movie/Frame.h"
 #include "writer/movie/Records.h"
 
@@ -27,7 +28,9 @@ public:
     std::uint16_t Depth() const { return m_depth; }
     void SetDepth(std::uint16_t depth) { m_depth = depth; }
     std::uint16_t CharacterId() const { return m_characterId; }
-    bool IsDefined() const { return m_defined; }
+    // Defined in the movie being built; a definition in a movie already
+    // written does not count.
+    bool IsDefined() const { return m_defined && m_definedInMovie == CurrentMovieSerial(); }
     // Called by every change to what the definition holds, so the next
     // addition defines the character again under a new identifier.
     void Invalidate() { m_defined = false; }
@@ -38,6 +41,7 @@ protected:
     void MarkDefined(std::uint16_t characterId) {
         m_characterId = characterId;
         m_defined = true;
+        m_definedInMovie = CurrentMovieSerial();
     }
     // Appends a PlaceObject2 for the current identifier and depth, with the
     // placement matrix when the object is transformed, and records it.
@@ -46,6 +50,7 @@ protected:
 private:
     std::uint16_t m_depth = 1;
     bool m_defined = false;
+    std::uint32_t m_definedInMovie = 0;
     bool m_noPlacement = false;
     std::uint16_t m_characterId = kUndefinedCharacterId;
 };

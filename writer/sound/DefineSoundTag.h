@@ -1,7 +1,9 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 
+#include "writer/movie/CharacterIds.h"
 #include "writer/movie/TagRecord.h"
 #include "writer/sound/EncodedSound.h"
 
@@ -12,14 +14,15 @@ namespace quillot {
 // file buffer.
 class DefineSoundTag : public TagRecord {
 public:
-    explicit DefineSoundTag(EncodedSound sound);
+    explicit DefineSoundTag(std::shared_ptr<const EncodedSound> sound);
     void Write(TagBuffer& out) const override;
-    std::uint16_t CharacterId() const override { return m_characterId; }
-    const EncodedSound& Sound() const { return m_sound; }
+    std::uint16_t CharacterId() const override { return m_characterId.Value(); }
+    bool IsOfCurrentMovie() const { return m_characterId.IsCurrent(); }
+    const EncodedSound& Sound() const { return *m_sound; }
 
 private:
-    std::uint16_t m_characterId;
-    EncodedSound m_sound;
+    MovieCharacterId m_characterId;
+    std::shared_ptr<const EncodedSound> m_sound;
 };
 
 } // namespace quillot

@@ -5,15 +5,18 @@
 
 namespace quillot {
 
-SoundObject::SoundObject(std::unique_ptr<DefineSoundTag> definition)
-    : m_definition(std::move(definition)) {}
+SoundObject::SoundObject(std::shared_ptr<const EncodedSound> sound)
+    : m_sound(std::move(sound)), m_pendingDefinition(std::make_unique<DefineSoundTag>(m_sound)) {}
 
 void SoundObject::AddToFrame(Frame& frame) {
-    if (m_definition) {
-        const EncodedSound& sound = m_definition->Sound();
-        frame.Append(std::make_unique<SoundStreamHeadTag>(sound.format, sound.sampleCount));
-        MarkDefined(m_definition->CharacterId());
-        frame.Append(std::move(m_definition));
+    if (!IsDefined()) {
+        // A sound added to a later movie is defined there again.
+        if (!m_pendingDefinition || !m_pendingDefinition->IsOfCurrentMovie()) {
+            m_pendingDefinition = std::make_unique<DefineSoundTag>(m_sound);
+        }
+        frame.Append(std::make_unique<SoundStreamHeadTag>(m_sound->format, m_sound->sampleCount));
+        MarkDefined(m_pendingDefinition->CharacterId());
+        frame.Append(std::move(m_pendingDefinition));
     }
     frame.Append(std::make_unique<StartSoundTag>(CharacterId()));
 }

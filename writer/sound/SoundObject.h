@@ -11,12 +11,14 @@ namespace quillot {
 // every addition; it is never placed on the stage.
 class SoundObject : public WriterObject {
 public:
-    explicit SoundObject(std::unique_ptr<DefineSoundTag> definition);
+    // The sound's identifier is drawn now, as its definition is built.
+    explicit SoundObject(std::shared_ptr<const EncodedSound> sound);
 
     void AddToFrame(Frame& frame) override;
 
 private:
-    std::unique_ptr<DefineSoundTag> m_definition;
+    std::shared_ptr<const EncodedSound> m_sound;
+    std::unique_ptr<DefineSoundTag> m_pendingDefinition;
 };
 
 } // namespace quillot

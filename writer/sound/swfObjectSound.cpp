@@ -14,10 +14,9 @@ HRESULT swfObject::MakeSound(const std::string& filename) {
     if (file.GetStatus() == WavFile::Status::CannotOpen) {
         return E_INVALIDARG;
     }
-    EncodedSound sound = EncodedSound::FromWav(file);
-    const bool hasSamples = sound.HasSamples();
-    Replace(std::make_unique<SoundObject>(std::make_unique<DefineSoundTag>(std::move(sound))),
-            ObjectKind::Sound);
+    auto sound = std::make_shared<const EncodedSound>(EncodedSound::FromWav(file));
+    const bool hasSamples = sound->HasSamples();
+    Replace(std::make_unique<SoundObject>(std::move(sound)), ObjectKind::Sound);
     return hasSamples ? S_OK : S_FALSE;
 }
 

@@ -22,7 +22,7 @@ std::vector<std::uint8_t> EncodeGlyphShape(const std::vector<ShapeRecord>& shape
 } // namespace
 
 EmbeddedFont::EmbeddedFont(std::string faceName)
-    : m_faceName(std::move(faceName)), m_characterId(NextCharacterId()) {}
+    : m_faceName(std::move(faceName)) {}
 
 bool EmbeddedFont::AddGlyph(const std::vector<ShapeRecord>& shape, std::int32_t code,
                             std::int32_t advance) {
@@ -47,8 +47,13 @@ int EmbeddedFont::Find(std::int32_t code) const {
 }
 
 void EmbeddedFont::AddToFrame(Frame& frame) {
-    if (m_defined) {
+    if (m_definedInMovie == CurrentMovieSerial()) {
         return;
+    }
+    // The identifier drawn when the font was made belongs to that movie; a
+    // later movie numbers its characters anew.
+    if (!m_characterId.IsCurrent()) {
+        m_characterId = MovieCharacterId();
     }
     std::vector<std::vector<std::uint8_t>> shapes;
     std::vector<std::int32_t> codes;
@@ -56,9 +61,9 @@ void EmbeddedFont::AddToFrame(Frame& frame) {
         shapes.push_back(glyph.shape);
         codes.push_back(glyph.code);
     }
-    frame.Append(std::make_unique<DefineFontTag>(m_characterId, std::move(shapes)));
-    frame.Append(std::make_unique<DefineFontInfoTag>(m_characterId, m_faceName, std::move(codes)));
-    m_defined = true;
+    frame.Append(std::make_unique<DefineFontTag>(CharacterId(), std::move(shapes)));
+    frame.Append(std::make_unique<DefineFontInfoTag>(CharacterId(), m_faceName, std::move(codes)));
+    m_definedInMovie = CurrentMovieSerial();
 }
 
 } // namespace quillot

@@ -1,9 +1,11 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
+#include "writer/movie/CharacterIds.h"
 #include "writer/movie/Frame.h"
 #include "writer/shapes/ShapeRecords.h"
 
@@ -29,10 +31,10 @@ public:
     int Find(std::int32_t code) const;
     std::int32_t Advance(int index) const { return m_glyphs[static_cast<std::size_t>(index)].advance; }
     std::size_t GlyphCount() const { return m_glyphs.size(); }
-    std::uint16_t CharacterId() const { return m_characterId; }
+    std::uint16_t CharacterId() const { return m_characterId.Value(); }
 
-    // Appends DefineFont and DefineFontInfo the first time; glyphs added
-    // later are not written.
+    // Appends DefineFont and DefineFontInfo the first time in each movie;
+    // glyphs added later in the same movie are not written.
     void AddToFrame(Frame& frame);
 
 private:
@@ -43,10 +45,10 @@ private:
     };
 
     std::string m_faceName;
-    std::uint16_t m_characterId;
+    MovieCharacterId m_characterId;
     std::vector<Glyph> m_glyphs;
     std::size_t m_shapeBytes = 0;
-    bool m_defined = false;
+    std::optional<std::uint32_t> m_definedInMovie;
 };
 
 } // namespace quillot
