@@ -16,22 +16,23 @@ void TFlashCard::Select(int index, std::string kindWord) {
     m_selectedKind = std::move(kindWord);
 }
 
-// The count is read again before every object, and each kind word is
-// compared exactly: objects of other kinds stay in the card uncompiled.
+// Each kind word is compared exactly: objects of other kinds stay in the card
+// uncompiled. Compiling changes no object of the card, so the objects are
+// found in one pass; looking each up by its index would take time growing
+// with the square of their number, and a card file may hold millions.
 void TFlashCard::ProcessSwf() {
     m_context.host.Trace("FlashCard.ProcessSwf");
     TFlashTextF text(m_context);
     TFlashPicF picture(m_context);
     TFlashSoundF sound(m_context);
-    IXMLObjList& objects = m_document.Movie().Obj();
-    for (int index = 0; index < objects.Count(); ++index) {
-        const std::string kind = objects.Item(index).ObjTypeName();
+    for (TXMLObj object : m_document.Movie().Obj().Items()) {
+        const std::string kind = object.ObjTypeName();
         if (kind == text.KindWord())
-            text.Compile(index);
+            text.CompileObject(object);
         else if (kind == picture.KindWord())
-            picture.Compile(index);
+            picture.CompileObject(object);
         else if (kind == sound.KindWord())
-            sound.Compile(index);
+            sound.CompileObject(object);
     }
 }
 

@@ -23,7 +23,9 @@ public:
     // of its kind, and hands it to the object list.
     virtual void Insert(std::int32_t insertionFrame);
     // Loads the object at `index` (document order) and emits it.
-    virtual void Compile(int index) = 0;
+    virtual void Compile(int index) { CompileObject(DocumentObject(index)); }
+    // The same for an object already found in the document.
+    virtual void CompileObject(TXMLObj object) = 0;
 
     const std::string& KindWord() const { return m_kindWord; }
     const std::string& ObjName() const { return m_objName; }

@@ -20,8 +20,7 @@ constexpr std::int64_t kCoverAlphaPerFrame = 3;
 
 } // namespace
 
-void TFlashPic::Load(int index) {
-    TXMLObj object = DocumentObject(index);
+void TFlashPic::Load(TXMLObj object) {
     m_layer = object.Layer();
     m_startTime = object.StartTime();
     m_endTime = object.EndTime();

@@ -10,8 +10,8 @@ class TFlashPicF final : public TFlashPic {
 public:
     using TFlashPic::TFlashPic;
 
-    void Compile(int index) override {
-        Load(index);
+    void CompileObject(TXMLObj object) override {
+        Load(object);
         CompileStep();
     }
 };

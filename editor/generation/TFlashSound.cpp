@@ -9,8 +9,7 @@
 
 namespace joyvane {
 
-void TFlashSound::Load(int index) {
-    TXMLObj object = DocumentObject(index);
+void TFlashSound::Load(TXMLObj object) {
     m_objName = object.ObjName();
     m_startTime = object.StartTime();
     m_endTime = object.EndTime();

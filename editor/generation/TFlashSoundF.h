@@ -10,8 +10,8 @@ class TFlashSoundF final : public TFlashSound {
 public:
     using TFlashSound::TFlashSound;
 
-    void Compile(int index) override {
-        Load(index);
+    void CompileObject(TXMLObj object) override {
+        Load(object);
         CompileStep();
     }
 };

@@ -21,8 +21,7 @@ constexpr std::int64_t kLastMovieFrame = quillot::MovieModel::kMaxFrameCount - 1
 
 } // namespace
 
-void TFlashText::Load(int index) {
-    TXMLObj object = DocumentObject(index);
+void TFlashText::Load(TXMLObj object) {
     m_objName = object.ObjName();
     m_layer = object.Layer();
     m_startTime = object.StartTime();

@@ -17,7 +17,8 @@ public:
 
     // Reads the object's fields; a field that cannot be read throws
     // ConversionError, which aborts the generation.
-    void Load(int index);
+    void Load(int index) { Load(DocumentObject(index)); }
+    void Load(TXMLObj object);
     // Emits the loaded text with its effect. Writer errors are not caught.
     void CompileStep();
 

@@ -10,8 +10,8 @@ class TFlashTextF final : public TFlashText {
 public:
     using TFlashText::TFlashText;
 
-    void Compile(int index) override {
-        Load(index);
+    void CompileObject(TXMLObj object) override {
+        Load(object);
         CompileStep();
     }
 };
