@@ -22,7 +22,7 @@ QuillotPool::QuillotPool() : m_movie(std::make_unique<quillot::swfMovie>()) {}
 
 // A fresh movie rather than an emptied one: a generation aborted half-way
 // leaves frames behind that the writer only drops when it writes them.
-void QuillotPool::NewMovie() { m_movie = std::make_unique<quillot::swfMovie>(); }
+void QuillotPool::CallNewMovie() { m_movie = std::make_unique<quillot::swfMovie>(); }
 
 quillot::swfObject& QuillotPool::Object(PoolObject object) {
     return m_objects.at(static_cast<std::size_t>(object) - 1);

@@ -15,9 +15,8 @@ class QuillotPool final : public WriterPool {
 public:
     QuillotPool();
 
-    void NewMovie() override;
-
 protected:
+    void CallNewMovie() override;
     void CallSetSize(std::int32_t cx, std::int32_t cy) override;
     void CallSetFrameRate(std::int32_t rate) override;
     void CallGotoFrame(std::int32_t frame) override;

@@ -1,8 +1,23 @@
 #include "editor/generation/WriterPool.h"
 
 #include "editor/generation/ArgumentConversion.h"
+#include "editor/generation/WriterError.h"
+
+#include <string>
 
 namespace joyvane {
+
+void WriterPool::NewMovie() {
+    m_placements = 0;
+    CallNewMovie();
+}
+
+void WriterPool::AddObject(PoolObject object) {
+    if (++m_placements > m_maxPlacements)
+        throw WriterError("The card places its objects more than " +
+                          std::to_string(m_maxPlacements) + " times; no movie can hold that.");
+    CallAddObject(object);
+}
 
 void WriterPool::SetSize(double widthTwips, double heightTwips) {
     CallSetSize(WriterInteger(widthTwips), WriterInteger(heightTwips));

@@ -19,16 +19,24 @@ namespace joyvane {
 // a recorder in tests.
 class WriterPool {
 public:
+    // Far more placements than any card a person makes; a card file that asks
+    // for more is refused before the movie outgrows the memory.
+    static constexpr std::int64_t kMaxPlacements = 1'000'000;
+
+    explicit WriterPool(std::int64_t maxPlacements = kMaxPlacements)
+        : m_maxPlacements(maxPlacements) {}
     virtual ~WriterPool() = default;
 
     // Starts an empty movie, whatever an earlier generation left behind.
-    virtual void NewMovie() = 0;
+    void NewMovie();
 
     void SetSize(double widthTwips, double heightTwips);
     void SetFrameRate(double framesPerSecond);
     void GotoFrame(double frame);
     void SetFrameBkColor(std::int64_t red, std::int64_t green, std::int64_t blue);
-    void AddObject(PoolObject object) { CallAddObject(object); }
+    // Throws WriterError once the movie would hold more than the maximum of
+    // placements.
+    void AddObject(PoolObject object);
     void RemoveObject(PoolObject object) { CallRemoveObject(object); }
     void WriteMovie(const std::filesystem::path& movieFile) { CallWriteMovie(movieFile); }
 
@@ -57,6 +65,7 @@ public:
     }
 
 protected:
+    virtual void CallNewMovie() = 0;
     virtual void CallSetSize(std::int32_t cx, std::int32_t cy) = 0;
     virtual void CallSetFrameRate(std::int32_t rate) = 0;
     virtual void CallGotoFrame(std::int32_t frame) = 0;
@@ -83,6 +92,10 @@ protected:
                               PoolObject font) = 0;
     virtual std::int32_t CallGetTextWidth(PoolObject font, const std::string& fontName,
                                           const std::string& text) = 0;
+
+private:
+    std::int64_t m_maxPlacements;
+    std::int64_t m_placements = 0;
 };
 
 } // namespace joyvane

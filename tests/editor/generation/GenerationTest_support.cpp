@@ -139,9 +139,9 @@ std::filesystem::path WriteCard(const TestFolder& folder, const std::string& xml
 
 } // namespace
 
-CompiledCard::CompiledCard(const std::string& cardXml)
+CompiledCard::CompiledCard(const std::string& cardXml, std::int64_t maxPlacements)
     : cardFile(WriteCard(folder, cardXml)), document(folder.Path() / "work"),
-      pool(new RecordingPool), driver(document, std::unique_ptr<WriterPool>(pool), random, host) {
+      pool(new RecordingPool(maxPlacements)), driver(document, std::unique_ptr<WriterPool>(pool), random, host) {
     document.Open(cardFile);
 }
 

@@ -35,7 +35,7 @@ class RecordingPool final : public WriterPool {
 public:
     static constexpr std::int32_t kCharacterWidth = 500;
 
-    void NewMovie() override { Record("NewMovie", 0, {}); }
+    using WriterPool::WriterPool;
 
     std::vector<RecordedCall> calls;
 
@@ -48,6 +48,7 @@ public:
     std::vector<std::int32_t> RemovedFrames(int object) const;
 
 protected:
+    void CallNewMovie() override { Record("NewMovie", 0, {}); }
     void CallSetSize(std::int32_t cx, std::int32_t cy) override { Record("SetSize", 0, {cx, cy}); }
     void CallSetFrameRate(std::int32_t rate) override { Record("SetFrameRate", 0, {rate}); }
     void CallGotoFrame(std::int32_t frame) override;
@@ -178,7 +179,8 @@ private:
 // compiled with a recording pool and scripted random draws.
 class CompiledCard {
 public:
-    explicit CompiledCard(const std::string& cardXml);
+    explicit CompiledCard(const std::string& cardXml,
+                          std::int64_t maxPlacements = WriterPool::kMaxPlacements);
 
     // Writes a stand-in media file beside the card.
     void AddMediaFile(const std::string& fileName, const std::string& bytes = "media");

@@ -1,5 +1,7 @@
 #include "GenerationTest_support.h"
 
+#include "editor/generation/WriterError.h"
+
 #include "editor/document/ConversionError.h"
 
 #include <gmock/gmock.h>
@@ -70,6 +72,17 @@ TEST(TFlashCard, EveryGenerationStartsFromAnEmptyMovie) {
     card.MakeSwf();
     EXPECT_EQ(Operations(*card.pool).front(), "NewMovie");
     EXPECT_EQ(Operations(*card.pool).back(), "WriteMovie");
+}
+
+TEST(TFlashCard, CardsAskingForTooManyPlacementsAreRefused) {
+    CompiledCard card(CardXml(TextXml({.content = "ab", .effect = "Sin"})), 300);
+    EXPECT_THROW(card.MakeSwf(), WriterError);
+    EXPECT_EQ(card.pool->Of("AddObject").size(), 300u);
+    EXPECT_THAT(card.pool->Of("WriteMovie"), IsEmpty());
+    card.pool->calls.clear();
+    card.document.Movie().Obj().Item(0).ObjType().ObjText().SetContent("a");
+    card.MakeSwf();
+    EXPECT_EQ(card.pool->Of("AddObject").size(), 241u);
 }
 
 TEST(TFlashCard, ExportWritesOnlyTheChosenFile) {
