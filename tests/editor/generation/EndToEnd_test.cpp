@@ -206,8 +206,8 @@ TEST(EndToEnd, TemplatesCompileToTheirCards) {
 
     WrittenCard birthday(TemplateFolder / "normal.jvd");
     EXPECT_TRUE(birthday.host.Reports().empty());
-    // The last of the 15 characters of "Happy Birthday!" comes in from frame 87.5.
-    EXPECT_EQ(birthday.movie.header.frameCount, 113);
+    // "with love" comes last, from frame 90 for 25 frames.
+    EXPECT_EQ(birthday.movie.header.frameCount, 115);
     EXPECT_EQ(swf::RecordsOf<swf::DefineBitsJpeg2>(birthday.movie).size(), 1u);
     EXPECT_EQ(swf::RecordsOf<swf::StartSound>(birthday.movie).size(), 1u);
     EXPECT_GT(swf::RecordsOf<swf::DefineText2>(birthday.movie).size(), 15u);
