@@ -10,4 +10,5 @@ ctest --test-dir "$root/build" --output-on-failure -j2
 
 "$root/scripts/build.sh" "$root/build-sanitize" -DCMAKE_BUILD_TYPE=Debug -DJOYVANE_SANITIZE=ON
 ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
+LSAN_OPTIONS="suppressions=$root/tests/sanitizer/lsan-suppressions.txt" \
   ctest --test-dir "$root/build-sanitize" --output-on-failure -j2
