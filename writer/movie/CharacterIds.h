@@ -9,6 +9,9 @@ namespace quillot {
 
 std::uint16_t NextCharacterId();
 void ResetCharacterIds();
+// True once more identifiers were drawn than a movie can number (65535):
+// identifiers then repeat, and the movie cannot be written.
+bool CharacterIdsExhausted();
 
 // Counts the movies written (or discarded) so far. A definition belongs to the
 // movie it was appended to: once that movie is written, an object added to a

@@ -99,12 +99,33 @@ bool WriteFileAtomically(const std::filesystem::path& path, const TagBuffer& hea
     return true;
 }
 
+// A movie beyond these limits would repeat identifiers or depths, and show
+// the wrong things; it is refused instead.
+std::string DescribeExceededLimits(const MovieModel& movie) {
+    if (CharacterIdsExhausted()) {
+        return "it defines more than 65535 characters";
+    }
+    const std::size_t placements = movie.PlacementCount();
+    if (placements > MovieModel::kMaxPlacements) {
+        return "it places objects " + std::to_string(placements) + " times, more than the " +
+               std::to_string(MovieModel::kMaxPlacements) + " a movie can hold";
+    }
+    return {};
+}
+
 } // namespace
 
 bool WriteMovieFile(MovieModel& movie, const std::filesystem::path& path, std::string& error) {
+    const std::string tooLarge = DescribeExceededLimits(movie);
     movie.AssignDepths();
     std::vector<std::unique_ptr<TagRecord>> tags = movie.TakeOutputTags();
     FinishMovie();
+    if (!tooLarge.empty()) {
+        // The identifiers of a movie that is not written are free again.
+        ResetCharacterIds();
+        error = "Cannot write the movie " + path.string() + ": " + tooLarge;
+        return false;
+    }
     const auto frameCount = static_cast<int>(
         std::count_if(tags.begin(), tags.end(), [](const auto& tag) { return tag->IsShowFrame(); }));
 

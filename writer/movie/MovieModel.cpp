@@ -68,6 +68,14 @@ bool MovieModel::RecordRemoval(std::uint16_t characterId, RemoveObjectTag& remov
     return true;
 }
 
+std::size_t MovieModel::PlacementCount() const {
+    std::size_t count = 0;
+    for (const auto& entry : m_placements) {
+        count += entry.second.size();
+    }
+    return count;
+}
+
 void MovieModel::AssignDepths() {
     // When every character's placements are already in depth order (the usual
     // case), merging them one by one equals one stable sort of all of them in

@@ -16,6 +16,8 @@ class MovieModel {
 public:
     // A frame count beyond this cannot be stated in the file header.
     static constexpr int kMaxFrameCount = 65535;
+    // Every placement gets a depth of its own, and depths have 16 bits.
+    static constexpr std::size_t kMaxPlacements = 65536;
 
     struct Placement {
         PlaceObject2Tag* place;
@@ -35,6 +37,7 @@ public:
     // since at its depth there may be another object.
     bool RecordRemoval(std::uint16_t characterId, RemoveObjectTag& remove);
 
+    std::size_t PlacementCount() const;
     // Gives every placement its final depth 0, 1, 2, ... in the order of the
     // requested depths, and empties the placement index.
     void AssignDepths();

@@ -185,6 +185,38 @@ TEST(swfMovie, UnwritableFileIsReportedAndKeepsTheOldMovie) {
     EXPECT_EQ(shapes[0].shapeId, 2);
 }
 
+// Identifiers and depths have 16 bits; a movie needing more would show the
+// wrong objects, so it is refused with a reason and the next one starts clean.
+TEST(swfMovie, MoviesBeyondSixteenBitLimitsAreRefused) {
+    struct Case {
+        const char* what;
+        int objects;
+        int placementsEach;
+    };
+    for (const Case& c : {Case{"too many placements", 2, 32769}, Case{"too many definitions", 65536, 1}}) {
+        swfMovie movie;
+        std::vector<swfObject> objects(static_cast<std::size_t>(c.objects));
+        for (auto& object : objects) {
+            object.MakePolygon(0, 0);
+            for (int frame = 0; frame < c.placementsEach; ++frame) {
+                movie.GotoFrame(frame);
+                movie.AddObject(&object);
+            }
+        }
+        test::ScratchFolder folder;
+        EXPECT_EQ(movie.WriteMovie(folder.File("big.swf").string()), STG_E_CANTSAVE) << c.what;
+        EXPECT_FALSE(std::filesystem::exists(folder.File("big.swf"))) << c.what;
+        EXPECT_NE(movie.LastError().find("65"), std::string::npos) << movie.LastError();
+
+        swfObject next;
+        next.MakeRectangle(0, 0, 5, 5);
+        movie.AddObject(&next);
+        const auto shapes = test::WrittenRecords<swf::DefineShape3>(movie);
+        ASSERT_EQ(shapes.size(), 1u) << c.what;
+        EXPECT_EQ(shapes[0].shapeId, 1) << c.what;
+    }
+}
+
 TEST(swfMovie, MakeMovieWritesAFreshFileInTheTemporaryFolder) {
     test::ScratchFolder folder;
     swfMovie movie;
