@@ -3,6 +3,7 @@
 #include <memory>
 #include <vector>
 
+#include "writer/movie/DepthLayers.h"
 #include "writer/movie/TagRecord.h"
 
 namespace quillot {
@@ -13,7 +14,7 @@ class MovieModel;
 // until the movie is written.
 class Frame {
 public:
-    explicit Frame(MovieModel& movie) : m_movie(movie) {}
+    Frame(MovieModel& movie, int index) : m_movie(movie), m_index(index) {}
 
     // Returns the appended tag, so callers can keep a handle on it.
     template <class Tag> Tag& Append(std::unique_ptr<Tag> tag) {
@@ -22,10 +23,13 @@ public:
         return added;
     }
     MovieModel& Movie() const { return m_movie; }
+    // Where the next appended tag will stand.
+    TagPosition NextPosition() const { return {m_index, static_cast<std::uint32_t>(m_tags.size())}; }
     std::vector<std::unique_ptr<TagRecord>>& Tags() { return m_tags; }
 
 private:
     MovieModel& m_movie;
+    int m_index;
     std::vector<std::unique_ptr<TagRecord>> m_tags;
 };
 

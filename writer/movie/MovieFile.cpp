@@ -101,14 +101,12 @@ bool WriteFileAtomically(const std::filesystem::path& path, const TagBuffer& hea
 
 // A movie beyond these limits would repeat identifiers or depths, and show
 // the wrong things; it is refused instead.
-std::string DescribeExceededLimits(const MovieModel& movie) {
+std::string DescribeExceededLimits(bool depthsFit) {
     if (CharacterIdsExhausted()) {
         return "it defines more than 65535 characters";
     }
-    const std::size_t placements = movie.PlacementCount();
-    if (placements > MovieModel::kMaxPlacements) {
-        return "it places objects " + std::to_string(placements) + " times, more than the " +
-               std::to_string(MovieModel::kMaxPlacements) + " a movie can hold";
+    if (!depthsFit) {
+        return "it shows more than 65536 objects on the stage at once";
     }
     return {};
 }
@@ -116,10 +114,10 @@ std::string DescribeExceededLimits(const MovieModel& movie) {
 } // namespace
 
 bool WriteMovieFile(MovieModel& movie, const std::filesystem::path& path, std::string& error) {
-    const std::string tooLarge = DescribeExceededLimits(movie);
-    movie.AssignDepths();
+    const bool depthsFit = movie.AssignDepths();
     std::vector<std::unique_ptr<TagRecord>> tags = movie.TakeOutputTags();
     FinishMovie();
+    const std::string tooLarge = DescribeExceededLimits(depthsFit);
     if (!tooLarge.empty()) {
         // The identifiers of a movie that is not written are free again.
         ResetCharacterIds();

@@ -1,6 +1,7 @@
 #include "writer/movie/MovieModel.h"
 
 #include <algorithm>
+#include <numeric>
 
 #include "writer/movie/ControlTags.h"
 #include "writer/movie/WriterTrace.h"
@@ -47,7 +48,7 @@ Frame& MovieModel::GetFrame(int index) {
         const std::size_t grown = wanted + 8;
         m_frames.reserve(grown);
         while (m_frames.size() < grown) {
-            m_frames.push_back(std::make_unique<Frame>(*this));
+            m_frames.push_back(std::make_unique<Frame>(*this, static_cast<int>(m_frames.size())));
         }
     }
     m_frameCount = std::max(m_frameCount, index + 1);
@@ -55,28 +56,27 @@ Frame& MovieModel::GetFrame(int index) {
 }
 
 void MovieModel::RecordPlacement(std::uint16_t characterId, PlaceObject2Tag& place,
-                                 std::uint16_t requestedDepth) {
-    m_placements[characterId].push_back({&place, {}, requestedDepth});
+                                 std::uint16_t requestedDepth, TagPosition position) {
+    m_placements[characterId].push_back({&place, {}, requestedDepth, {position, false, {}}});
 }
 
-bool MovieModel::RecordRemoval(std::uint16_t characterId, RemoveObjectTag& remove) {
+bool MovieModel::RecordRemoval(std::uint16_t characterId, RemoveObjectTag& remove,
+                               TagPosition position) {
     auto found = m_placements.find(characterId);
     if (found == m_placements.end() || found->second.empty()) {
         return false;
     }
-    found->second.back().removals.push_back(&remove);
+    Placement& placement = found->second.back();
+    placement.removals.push_back(&remove);
+    StageLifetime& lifetime = placement.lifetime;
+    if (!lifetime.removed || position < lifetime.removedAt) {
+        lifetime.removed = true;
+        lifetime.removedAt = position;
+    }
     return true;
 }
 
-std::size_t MovieModel::PlacementCount() const {
-    std::size_t count = 0;
-    for (const auto& entry : m_placements) {
-        count += entry.second.size();
-    }
-    return count;
-}
-
-void MovieModel::AssignDepths() {
+bool MovieModel::AssignDepths() {
     // When every character's placements are already in depth order (the usual
     // case), merging them one by one equals one stable sort of all of them in
     // identifier order, which is much cheaper with many characters.
@@ -90,20 +90,35 @@ void MovieModel::AssignDepths() {
             merged = MergeByDepth(merged, list);
         }
     }
+    m_placements.clear();
     TraceWriter("Depth sorting: %d shapes\n", static_cast<int>(merged.size()));
     std::stable_sort(merged.begin(), merged.end(), [](const Placement& a, const Placement& b) {
         return a.requestedDepth < b.requestedDepth;
     });
-    std::uint16_t depth = 0;
-    for (const Placement& placement : merged) {
-        placement.place->SetDepth(depth);
-        for (RemoveObjectTag* removal : placement.removals) {
+    const std::vector<int> depths = FinalDepths(merged);
+    for (std::size_t i = 0; i < merged.size(); ++i) {
+        const auto depth = static_cast<std::uint16_t>(depths[i]);
+        merged[i].place->SetDepth(depth);
+        for (RemoveObjectTag* removal : merged[i].removals) {
             removal->SetDepth(depth);
         }
-        ++depth;
     }
     TraceWriter("Depth sorting: complete\n");
-    m_placements.clear();
+    return merged.empty() || *std::max_element(depths.begin(), depths.end()) <= kLargestDepth;
+}
+
+std::vector<int> MovieModel::FinalDepths(const std::vector<Placement>& backToFront) {
+    if (backToFront.size() <= kLargestDepth + 1) {
+        std::vector<int> depths(backToFront.size());
+        std::iota(depths.begin(), depths.end(), 0);
+        return depths;
+    }
+    std::vector<StageLifetime> lifetimes;
+    lifetimes.reserve(backToFront.size());
+    for (const Placement& placement : backToFront) {
+        lifetimes.push_back(placement.lifetime);
+    }
+    return LayeredDepths(lifetimes);
 }
 
 std::vector<std::unique_ptr<TagRecord>> MovieModel::TakeOutputTags() {

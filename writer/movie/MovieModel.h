@@ -16,14 +16,14 @@ class MovieModel {
 public:
     // A frame count beyond this cannot be stated in the file header.
     static constexpr int kMaxFrameCount = 65535;
-    // Every placement gets a depth of its own, and depths have 16 bits.
-    static constexpr std::size_t kMaxPlacements = 65536;
+    static constexpr int kLargestDepth = 0xFFFF;
 
     struct Placement {
         PlaceObject2Tag* place;
         // Normally at most one; a character removed twice keeps both in step.
         std::vector<RemoveObjectTag*> removals;
         std::uint16_t requestedDepth;
+        StageLifetime lifetime;
     };
 
     // Precondition: 0 <= index < kMaxFrameCount.
@@ -31,16 +31,17 @@ public:
     int FrameCount() const { return m_frameCount; }
 
     void RecordPlacement(std::uint16_t characterId, PlaceObject2Tag& place,
-                         std::uint16_t requestedDepth);
+                         std::uint16_t requestedDepth, TagPosition position);
     // Attaches the removal to the character's latest placement. Returns false
     // when the character was never placed: such a removal must not be written,
     // since at its depth there may be another object.
-    bool RecordRemoval(std::uint16_t characterId, RemoveObjectTag& remove);
+    bool RecordRemoval(std::uint16_t characterId, RemoveObjectTag& remove, TagPosition position);
 
-    std::size_t PlacementCount() const;
     // Gives every placement its final depth 0, 1, 2, ... in the order of the
-    // requested depths, and empties the placement index.
-    void AssignDepths();
+    // requested depths, and empties the placement index. A movie with more
+    // placements than depths lets placements that never meet on the stage
+    // share a depth; returns false when even that does not fit.
+    bool AssignDepths();
     // Moves every frame's tags out, each frame closed by a ShowFrame, and
     // empties the frames. Returns the tags and the number of frames.
     std::vector<std::unique_ptr<TagRecord>> TakeOutputTags();
@@ -50,6 +51,10 @@ public:
     std::int32_t frameRate = 12;
 
 private:
+    // A depth of its own for every placement while they fit, as earlier
+    // movies had; else shared depths for placements that never meet.
+    static std::vector<int> FinalDepths(const std::vector<Placement>& backToFront);
+
     std::vector<std::unique_ptr<Frame>> m_frames;
     int m_frameCount = 0;
     std::map<std::uint16_t, std::vector<Placement>> m_placements;

@@ -13,14 +13,15 @@ void WriterObject::PlaceOnFrame(Frame& frame) const {
     if (HasTransform()) {
         matrix = MakePlacementMatrix();
     }
+    const TagPosition position = frame.NextPosition();
     auto& place =
         frame.Append(std::make_unique<PlaceObject2Tag>(m_depth, m_characterId, std::move(matrix)));
-    frame.Movie().RecordPlacement(m_characterId, place, m_depth);
+    frame.Movie().RecordPlacement(m_characterId, place, m_depth, position);
 }
 
 void WriterObject::RemoveFromFrame(Frame& frame) {
     auto remove = std::make_unique<RemoveObjectTag>(m_characterId, m_depth);
-    if (frame.Movie().RecordRemoval(m_characterId, *remove)) {
+    if (frame.Movie().RecordRemoval(m_characterId, *remove, frame.NextPosition())) {
         frame.Append(std::move(remove));
     }
 }

@@ -2,6 +2,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <map>
 
 #include "viewer/swf/ControlTags.h"
 #include "viewer/swf/DoAction.h"
@@ -193,6 +194,7 @@ TEST(swfMovie, MoviesBeyondSixteenBitLimitsAreRefused) {
         int objects;
         int placementsEach;
     };
+    // Never removed, so all of them are on the stage at once.
     for (const Case& c : {Case{"too many placements", 2, 32769}, Case{"too many definitions", 65536, 1}}) {
         swfMovie movie;
         std::vector<swfObject> objects(static_cast<std::size_t>(c.objects));
@@ -215,6 +217,52 @@ TEST(swfMovie, MoviesBeyondSixteenBitLimitsAreRefused) {
         ASSERT_EQ(shapes.size(), 1u) << c.what;
         EXPECT_EQ(shapes[0].shapeId, 1) << c.what;
     }
+}
+
+// More placements than depths: objects that are never on the stage together
+// share depths, and those that are keep the order they asked for.
+TEST(swfMovie, PlacementsBeyondTheDepthRangeShareDepthsInOrder) {
+    constexpr int kObjects = 3, kFrames = 25000;
+    swfMovie movie;
+    swfObject objects[kObjects];
+    for (int i = 0; i < kObjects; ++i) {
+        objects[i].MakeRectangle(0, 0, 10 * (i + 1), 10);
+        objects[i].SetDepth(kObjects - i); // drawn back to front: 2, 1, 0
+    }
+    for (int frame = 0; frame < kFrames; ++frame) {
+        movie.GotoFrame(frame);
+        for (auto& object : objects) {
+            if (frame > 0) {
+                movie.RemoveObject(&object);
+            }
+            movie.AddObject(&object);
+        }
+    }
+    const swf::Movie decoded = test::WriteAndDecode(movie);
+
+    // Play the display list: every placement finds its depth free, every
+    // removal takes off what it names, and the stage keeps the asked order.
+    std::map<std::uint16_t, std::uint16_t> stage; // depth -> character
+    std::map<std::uint16_t, int> requested;       // character -> asked depth
+    for (int i = 0; i < kObjects; ++i) {
+        requested[static_cast<std::uint16_t>(i + 1)] = kObjects - i;
+    }
+    for (const swf::Tag& tag : decoded.tags) {
+        if (const auto* place = swf::As<swf::PlaceObject2>(tag)) {
+            ASSERT_FALSE(stage.count(place->depth)) << "depth " << place->depth << " is taken";
+            stage[place->depth] = *place->characterId;
+        } else if (const auto* remove = swf::As<swf::RemoveObject>(tag)) {
+            ASSERT_EQ(stage[remove->depth], remove->characterId);
+            stage.erase(remove->depth);
+        } else if (swf::As<swf::ShowFrame>(tag)) {
+            int previous = 0;
+            for (const auto& [depth, character] : stage) {
+                ASSERT_LE(previous, requested[character]);
+                previous = requested[character];
+            }
+        }
+    }
+    EXPECT_EQ(stage.size(), static_cast<std::size_t>(kObjects));
 }
 
 TEST(swfMovie, MakeMovieWritesAFreshFileInTheTemporaryFolder) {
