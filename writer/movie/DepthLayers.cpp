@@ -59,27 +59,41 @@ private:
     std::vector<int> m_wholeNode; // raises that covered the node's whole range
 };
 
+// Numbers the distinct moments at which placements begin or end, in time
+// order: slot 2i is where placement i begins, slot 2i + 1 where it ends.
+std::vector<std::uint32_t> TimeSlots(const std::vector<StageLifetime>& placements,
+                                     std::size_t& slotCount) {
+    std::vector<std::pair<TimeKey, std::uint32_t>> moments;
+    moments.reserve(2 * placements.size());
+    for (const StageLifetime& lifetime : placements) {
+        const auto i = static_cast<std::uint32_t>(moments.size());
+        moments.emplace_back(KeyOf(lifetime.placed), i);
+        moments.emplace_back(lifetime.removed ? KeyOf(lifetime.removedAt) : kForever, i + 1);
+    }
+    std::sort(moments.begin(), moments.end());
+    std::vector<std::uint32_t> slots(moments.size());
+    std::uint32_t slot = 0;
+    for (std::size_t i = 0; i < moments.size(); ++i) {
+        if (i > 0 && moments[i].first != moments[i - 1].first) {
+            ++slot;
+        }
+        slots[moments[i].second] = slot;
+    }
+    slotCount = moments.empty() ? 1 : slot + 1;
+    return slots;
+}
+
 } // namespace
 
 std::vector<int> LayeredDepths(const std::vector<StageLifetime>& placements) {
-    std::vector<TimeKey> keys;
-    keys.reserve(2 * placements.size());
-    for (const StageLifetime& lifetime : placements) {
-        keys.push_back(KeyOf(lifetime.placed));
-        keys.push_back(lifetime.removed ? KeyOf(lifetime.removedAt) : kForever);
-    }
-    std::sort(keys.begin(), keys.end());
-    keys.erase(std::unique(keys.begin(), keys.end()), keys.end());
-    const auto slotOf = [&keys](TimeKey key) {
-        return static_cast<std::size_t>(std::lower_bound(keys.begin(), keys.end(), key) - keys.begin());
-    };
-
-    HighestDepthTree tree(std::max<std::size_t>(keys.size(), 1));
+    std::size_t slotCount = 0;
+    const std::vector<std::uint32_t> slots = TimeSlots(placements, slotCount);
+    HighestDepthTree tree(slotCount);
     std::vector<int> depths;
     depths.reserve(placements.size());
-    for (const StageLifetime& lifetime : placements) {
-        const std::size_t from = slotOf(KeyOf(lifetime.placed));
-        const std::size_t to = slotOf(lifetime.removed ? KeyOf(lifetime.removedAt) : kForever);
+    for (std::size_t i = 0; i < placements.size(); ++i) {
+        const std::size_t from = slots[2 * i];
+        const std::size_t to = slots[2 * i + 1];
         const int depth = tree.Highest(from, to) + 1;
         tree.Raise(from, to, depth);
         depths.push_back(depth);
