@@ -2,22 +2,9 @@
 
 #include <fstream>
 #include <iterator>
-#include <random>
 #include <stdexcept>
 
 namespace quillot::test {
-
-ScratchFolder::ScratchFolder() {
-    std::random_device random;
-    m_path = std::filesystem::temp_directory_path() /
-             ("joyvane-test-" + std::to_string(random()) + std::to_string(random()));
-    std::filesystem::create_directories(m_path);
-}
-
-ScratchFolder::~ScratchFolder() {
-    std::error_code ignored;
-    std::filesystem::remove_all(m_path, ignored);
-}
 
 std::vector<std::uint8_t> ReadBytes(const std::filesystem::path& path) {
     std::ifstream file(path, std::ios::binary);
@@ -29,7 +16,7 @@ std::vector<std::uint8_t> ReadBytes(const std::filesystem::path& path) {
 
 std::vector<std::uint8_t> WriteMovieBytes(swfMovie& movie) {
     ScratchFolder folder;
-    const auto path = folder.File("movie.swf");
+    const auto path = (folder / "movie.swf");
     if (movie.WriteMovie(path.string()) != S_OK) {
         throw std::runtime_error(movie.LastError());
     }

@@ -5,22 +5,13 @@
 #include <string>
 #include <vector>
 
+#include "support/ScratchFolder.h"
 #include "viewer/swf/Movie.h"
 #include "writer/movie/swfMovie.h"
 
 namespace quillot::test {
 
-// A folder of its own for one test, removed afterwards.
-class ScratchFolder {
-public:
-    ScratchFolder();
-    ~ScratchFolder();
-    const std::filesystem::path& Path() const { return m_path; }
-    std::filesystem::path File(const std::string& name) const { return m_path / name; }
-
-private:
-    std::filesystem::path m_path;
-};
+using testsupport::ScratchFolder;
 
 std::vector<std::uint8_t> ReadBytes(const std::filesystem::path& path);
 

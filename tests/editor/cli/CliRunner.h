@@ -1,5 +1,7 @@
 #pragma once
 
+#include "support/ScratchFolder.h"
+
 // Runs the built joyvane-cli program, as a user would, and collects what it
 // printed and its exit status.
 
@@ -20,19 +22,6 @@ struct CliResult {
 
 CliResult RunCli(const std::vector<std::string>& arguments);
 
-// A fresh folder for one test's files, removed with the object.
-class ScratchFolder {
-public:
-    ScratchFolder();
-    ~ScratchFolder();
-    ScratchFolder(const ScratchFolder&) = delete;
-    ScratchFolder& operator=(const ScratchFolder&) = delete;
-
-    const std::filesystem::path& path() const { return m_path; }
-    std::filesystem::path Write(const std::string& name, const std::vector<uint8_t>& bytes) const;
-
-private:
-    std::filesystem::path m_path;
-};
+using testsupport::ScratchFolder;
 
 } // namespace clitest

@@ -52,35 +52,14 @@ CliResult RunCli(const std::vector<std::string>& arguments) {
     for (const std::string& argument : arguments) {
         command += " " + ShellQuoted(argument);
     }
-    command += " >" + ShellQuoted((scratch.path() / "out").string()) + " 2>" +
-               ShellQuoted((scratch.path() / "error").string()) + " </dev/null";
+    command += " >" + ShellQuoted((scratch.Path() / "out").string()) + " 2>" +
+               ShellQuoted((scratch.Path() / "error").string()) + " </dev/null";
     int status = std::system(command.c_str());
     CliResult result;
     result.exitStatus = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    result.out = ReadWhole(scratch.path() / "out");
-    result.error = ReadWhole(scratch.path() / "error");
+    result.out = ReadWhole(scratch.Path() / "out");
+    result.error = ReadWhole(scratch.Path() / "error");
     return result;
-}
-
-ScratchFolder::ScratchFolder() {
-    std::random_device random;
-    m_path = std::filesystem::temp_directory_path() /
-             ("joyvane-cli-test-" + std::to_string(random()) + std::to_string(random()));
-    std::filesystem::create_directories(m_path);
-}
-
-ScratchFolder::~ScratchFolder() {
-    std::error_code ignored;
-    std::filesystem::remove_all(m_path, ignored);
-}
-
-std::filesystem::path ScratchFolder::Write(const std::string& name,
-                                           const std::vector<uint8_t>& bytes) const {
-    std::filesystem::path file = m_path / name;
-    std::ofstream(file, std::ios::binary)
-        .write(reinterpret_cast<const char*>(bytes.data()),
-               static_cast<std::streamsize>(bytes.size()));
-    return file;
 }
 
 } // namespace clitest

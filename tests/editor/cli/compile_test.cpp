@@ -34,14 +34,14 @@ TEST(CliCompile, WritesTheMovieBesideTheCardOrWhereAsked) {
     const auto card = scratch.Write("blank.jvd", Bytes(Card(GoodStage)));
     CliResult beside = RunCli({"compile", card.string()});
     ASSERT_EQ(beside.exitStatus, 0) << beside.error;
-    const auto movieFile = scratch.path() / "blank.swf";
+    const auto movieFile = scratch.Path() / "blank.swf";
     EXPECT_EQ(beside.out, "wrote " + movieFile.string() + " (1 frames, 31 bytes)\n");
     const swf::Movie movie = swf::ReadMovieFile(movieFile);
     EXPECT_EQ(movie.header.frameRect.xmax, 7800);
     EXPECT_EQ(movie.header.frameRect.ymax, 6400);
     EXPECT_EQ(movie.header.frameRate, 15 << 8);
 
-    const auto chosen = scratch.path() / "chosen.swf";
+    const auto chosen = scratch.Path() / "chosen.swf";
     CliResult asked = RunCli({"compile", card.string(), "-o", chosen.string()});
     ASSERT_EQ(asked.exitStatus, 0) << asked.error;
     EXPECT_TRUE(std::filesystem::is_regular_file(chosen));
@@ -70,7 +70,7 @@ TEST(CliCompile, BrokenCardsFailWithOneLineNamingTheFault) {
         EXPECT_EQ(result.exitStatus, 1) << c.name;
         ASSERT_EQ(result.errorLines().size(), 1u) << c.name << result.error;
         EXPECT_NE(result.error.find(c.fault), std::string::npos) << c.name << result.error;
-        EXPECT_FALSE(std::filesystem::exists(scratch.path() / "card.swf")) << c.name;
+        EXPECT_FALSE(std::filesystem::exists(scratch.Path() / "card.swf")) << c.name;
     }
 }
 
@@ -87,13 +87,13 @@ TEST(CliCompile, LeavesTheEditorsWorkingFilesAlone) {
     temp.Write("Untitled.jvd", Bytes("the open card"));
     temp.Write("Untitled.swf", Bytes("the open movie"));
     const auto card = scratch.Write("card.jvd", Bytes(Card(GoodStage)));
-    ::setenv("temp", temp.path().c_str(), 1);
+    ::setenv("temp", temp.Path().c_str(), 1);
     CliResult result = RunCli({"compile", card.string()});
     ::unsetenv("temp");
     ASSERT_EQ(result.exitStatus, 0) << result.error;
-    EXPECT_EQ(ReadWhole(temp.path() / "Untitled.jvd"), "the open card");
-    EXPECT_EQ(ReadWhole(temp.path() / "Untitled.swf"), "the open movie");
-    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(temp.path()), {}), 2);
+    EXPECT_EQ(ReadWhole(temp.Path() / "Untitled.jvd"), "the open card");
+    EXPECT_EQ(ReadWhole(temp.Path() / "Untitled.swf"), "the open movie");
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(temp.Path()), {}), 2);
 }
 
 } // namespace

@@ -4,24 +4,11 @@
 #include <string>
 #include <string_view>
 
+#include "support/ScratchFolder.h"
+
 namespace joyvane::test {
 
-// A fresh folder for one test, removed with everything in it afterwards.
-class ScratchFolder {
-public:
-    ScratchFolder();
-    ~ScratchFolder();
-    ScratchFolder(const ScratchFolder&) = delete;
-    ScratchFolder& operator=(const ScratchFolder&) = delete;
-
-    const std::filesystem::path& Path() const { return m_path; }
-    std::filesystem::path operator/(const std::filesystem::path& name) const {
-        return m_path / name;
-    }
-
-private:
-    std::filesystem::path m_path;
-};
+using testsupport::ScratchFolder;
 
 std::string ReadFile(const std::filesystem::path& file);
 void WriteFile(const std::filesystem::path& file, std::string_view bytes);

@@ -8,18 +8,6 @@
 
 namespace joyvane::test {
 
-ScratchFolder::ScratchFolder() {
-    std::string pattern = (std::filesystem::temp_directory_path() / "joyvane-doc-XXXXXX").string();
-    if (::mkdtemp(pattern.data()) == nullptr)
-        throw std::runtime_error("cannot make a scratch folder");
-    m_path = pattern;
-}
-
-ScratchFolder::~ScratchFolder() {
-    std::error_code ignored;
-    std::filesystem::remove_all(m_path, ignored);
-}
-
 std::string ReadFile(const std::filesystem::path& file) {
     std::ifstream input(file, std::ios::binary);
     if (!input)

@@ -26,7 +26,7 @@ std::vector<std::uint8_t> PictureBytes(std::size_t size) {
 }
 
 std::string WritePicture(const test::ScratchFolder& folder, std::size_t size) {
-    const auto path = folder.File("picture.jpg");
+    const auto path = (folder / "picture.jpg");
     const auto bytes = PictureBytes(size);
     std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()),
                                                 static_cast<std::streamsize>(bytes.size()));
@@ -107,7 +107,7 @@ TEST_P(PictureFailures, LeaveTheObjectEmpty) {
     test::ScratchFolder folder;
     std::string path = WritePicture(folder, 64);
     if (failure.file == PictureFailure::File::Missing) {
-        path = folder.File("missing.jpg").string();
+        path = (folder / "missing.jpg").string();
     } else if (failure.file == PictureFailure::File::Folder) {
         path = folder.Path().string();
     } else if (failure.file == PictureFailure::File::Oversized) {
@@ -148,7 +148,7 @@ TEST(Bitmap, BitmapFillAppliesToShapesOnly) {
         object->get_ObjectType(after);
         EXPECT_EQ(before, after);
     }
-    EXPECT_EQ(rectangle.SetBitmapFillJpeg(10, 10, folder.File("missing.jpg").string()), S_FALSE);
+    EXPECT_EQ(rectangle.SetBitmapFillJpeg(10, 10, (folder / "missing.jpg").string()), S_FALSE);
     EXPECT_EQ(rectangle.SetBitmapFillJpeg(10, 10, picture), S_OK);
 
     swfMovie movie;

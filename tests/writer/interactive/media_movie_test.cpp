@@ -17,14 +17,14 @@ namespace {
 
 std::vector<std::uint8_t> MediaMovie() {
     test::ScratchFolder folder;
-    const auto picturePath = folder.File("p.jpg");
+    const auto picturePath = (folder / "p.jpg");
     std::ofstream(picturePath, std::ios::binary) << "\xFF\xD8 not really a picture \xFF\xD9";
     test::WavBuilder wav;
     wav.Samples16({0, 500, 1000, 500, 0, -500});
 
     swfObject picture, sound, field, shape, button;
     picture.MakePicture(0, 0, 399, 199, 20, 10, picturePath.string());
-    sound.MakeSound(wav.WriteTo(folder.File("s.wav")));
+    sound.MakeSound(wav.WriteTo((folder / "s.wav")));
     field.MakeEditText(0, 0, 2000, 400, "Type here");
     shape.MakeCircle(100, 100, 50);
     button.MakeButtonSimple(&shape, 40, 40, 40, 0, -40, -40, -40, 0);

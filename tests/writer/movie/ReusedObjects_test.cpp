@@ -50,9 +50,9 @@ void ExpectSelfContained(const swf::Movie& movie, const char* which) {
 
 TEST(ReusedObjects, AreDefinedAgainInEachMovie) {
     test::ScratchFolder folder;
-    const auto wav = folder.File("tune.wav");
+    const auto wav = (folder / "tune.wav");
     test::WavBuilder().Samples16({0, 1000, -1000, 500}).WriteTo(wav);
-    const auto jpeg = folder.File("picture.jpg");
+    const auto jpeg = (folder / "picture.jpg");
     std::ofstream(jpeg, std::ios::binary) << "not decoded by the writer";
 
     swfObject rectangle, text, sound, picture;

@@ -163,7 +163,7 @@ TEST(swfMovie, IdentifiersStartAgainAfterEachWrittenMovie) {
 
 TEST(swfMovie, UnwritableFileIsReportedAndKeepsTheOldMovie) {
     test::ScratchFolder folder;
-    const auto path = folder.File("card.swf");
+    const auto path = (folder / "card.swf");
     std::ofstream(path) << "old movie";
 
     swfMovie movie;
@@ -171,7 +171,7 @@ TEST(swfMovie, UnwritableFileIsReportedAndKeepsTheOldMovie) {
     rectangle.MakeRectangle(0, 0, 10, 10);
     movie.AddObject(&rectangle);
     // A folder in place of the file's parent cannot take the file.
-    const auto blocked = folder.File("card.swf") / "inner.swf";
+    const auto blocked = (folder / "card.swf") / "inner.swf";
     EXPECT_EQ(movie.WriteMovie(blocked.string()), STG_E_CANTSAVE);
     EXPECT_NE(movie.LastError().find("inner.swf"), std::string::npos);
     EXPECT_EQ(test::ReadBytes(path), (Bytes{'o', 'l', 'd', ' ', 'm', 'o', 'v', 'i', 'e'}));
@@ -206,8 +206,8 @@ TEST(swfMovie, MoviesBeyondSixteenBitLimitsAreRefused) {
             }
         }
         test::ScratchFolder folder;
-        EXPECT_EQ(movie.WriteMovie(folder.File("big.swf").string()), STG_E_CANTSAVE) << c.what;
-        EXPECT_FALSE(std::filesystem::exists(folder.File("big.swf"))) << c.what;
+        EXPECT_EQ(movie.WriteMovie((folder / "big.swf").string()), STG_E_CANTSAVE) << c.what;
+        EXPECT_FALSE(std::filesystem::exists((folder / "big.swf"))) << c.what;
         EXPECT_NE(movie.LastError().find("65"), std::string::npos) << movie.LastError();
 
         swfObject next;

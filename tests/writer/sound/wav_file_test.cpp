@@ -28,7 +28,7 @@ TEST_P(WavFiles, AreReadStrictly) {
     builder.Samples16({0, 100, -100, 200});
     wavCase.change(builder);
     test::ScratchFolder folder;
-    WavFile file(builder.WriteTo(folder.File("sound.wav")));
+    WavFile file(builder.WriteTo((folder / "sound.wav")));
     if (!wavCase.accepted) {
         EXPECT_EQ(file.GetStatus(), WavFile::Status::Unsupported);
         return;
@@ -79,19 +79,19 @@ TEST(WavFile, RefusesWhatIsNoWaveFile) {
     for (const auto& [offset, value] : damages) {
         auto damaged = bytes;
         damaged[offset] = static_cast<std::uint8_t>(value);
-        const auto path = folder.File("damaged.wav");
+        const auto path = (folder / "damaged.wav");
         std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(damaged.data()),
                                                     static_cast<std::streamsize>(damaged.size()));
         EXPECT_EQ(WavFile(path).GetStatus(), WavFile::Status::Unsupported) << offset;
     }
     // Every prefix of a valid file is refused before a sample is read.
     for (std::size_t length = 0; length < bytes.size(); ++length) {
-        const auto path = folder.File("short.wav");
+        const auto path = (folder / "short.wav");
         std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()),
                                                     static_cast<std::streamsize>(length));
         EXPECT_EQ(WavFile(path).GetStatus(), WavFile::Status::Unsupported) << length;
     }
-    EXPECT_EQ(WavFile(folder.File("missing.wav")).GetStatus(), WavFile::Status::CannotOpen);
+    EXPECT_EQ(WavFile((folder / "missing.wav")).GetStatus(), WavFile::Status::CannotOpen);
     EXPECT_EQ(WavFile(folder.Path()).GetStatus(), WavFile::Status::CannotOpen);
 }
 
