@@ -24,7 +24,7 @@ std::vector<std::uint8_t> MediaMovie() {
 
     swfObject picture, sound, field, shape, button;
     picture.MakePicture(0, 0, 399, 199, 20, 10, picturePath.string());
-    sound.MakeSound(wav.WriteTo((folder / "s.wav")));
+    sound.MakeSound(wav.WriteTo(folder / "s.wav"));
     field.MakeEditText(0, 0, 2000, 400, "Type here");
     shape.MakeCircle(100, 100, 50);
     button.MakeButtonSimple(&shape, 40, 40, 40, 0, -40, -40, -40, 0);

@@ -207,7 +207,7 @@ TEST(swfMovie, MoviesBeyondSixteenBitLimitsAreRefused) {
         }
         test::ScratchFolder folder;
         EXPECT_EQ(movie.WriteMovie((folder / "big.swf").string()), STG_E_CANTSAVE) << c.what;
-        EXPECT_FALSE(std::filesystem::exists((folder / "big.swf"))) << c.what;
+        EXPECT_FALSE(std::filesystem::exists(folder / "big.swf")) << c.what;
         EXPECT_NE(movie.LastError().find("65"), std::string::npos) << movie.LastError();
 
         swfObject next;

@@ -126,7 +126,7 @@ TEST_P(RoundTrips, DecodeCloseToTheInput) {
     }
     test::ScratchFolder folder;
     swfObject sound;
-    ASSERT_EQ(sound.MakeSound(wav.WriteTo((folder / "trip.wav"))), S_OK);
+    ASSERT_EQ(sound.MakeSound(wav.WriteTo(folder / "trip.wav")), S_OK);
     swfMovie movie;
     movie.AddObject(&sound);
     const auto sounds = test::WrittenRecords<swf::DefineSound>(movie);

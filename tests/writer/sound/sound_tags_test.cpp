@@ -14,7 +14,7 @@ TEST(SoundTags, SixteenBitMonoAt22kHz) {
     test::WavBuilder wav;
     wav.Samples16(std::vector<std::int16_t>(1000, 0));
     swfObject sound;
-    ASSERT_EQ(sound.MakeSound(wav.WriteTo((folder / "a.wav"))), S_OK);
+    ASSERT_EQ(sound.MakeSound(wav.WriteTo(folder / "a.wav")), S_OK);
     std::int16_t kind = 0;
     sound.get_ObjectType(kind);
     EXPECT_EQ(kind, 2100);
@@ -40,7 +40,7 @@ TEST(SoundTags, ThreeAdditionsDefineOnceAndStartThrice) {
     wav.sampleRate = 44100;
     wav.Samples8(std::vector<std::uint8_t>(64, 128));
     swfObject sound;
-    sound.MakeSound(wav.WriteTo((folder / "b.wav")));
+    sound.MakeSound(wav.WriteTo(folder / "b.wav"));
     swfMovie movie;
     for (int frame : {0, 3, 7}) {
         movie.GotoFrame(frame);
@@ -87,7 +87,7 @@ TEST(SoundTags, UnreadableFiles) {
     test::WavBuilder wav;
     wav.sampleRate = 48000;
     swfObject unsupported;
-    EXPECT_EQ(unsupported.MakeSound(wav.WriteTo((folder / "c.wav"))), S_FALSE);
+    EXPECT_EQ(unsupported.MakeSound(wav.WriteTo(folder / "c.wav")), S_FALSE);
     unsupported.get_ObjectType(kind);
     EXPECT_EQ(kind, 2100);
     swfMovie movie;

@@ -28,7 +28,7 @@ TEST_P(WavFiles, AreReadStrictly) {
     builder.Samples16({0, 100, -100, 200});
     wavCase.change(builder);
     test::ScratchFolder folder;
-    WavFile file(builder.WriteTo((folder / "sound.wav")));
+    WavFile file(builder.WriteTo(folder / "sound.wav"));
     if (!wavCase.accepted) {
         EXPECT_EQ(file.GetStatus(), WavFile::Status::Unsupported);
         return;
@@ -91,7 +91,7 @@ TEST(WavFile, RefusesWhatIsNoWaveFile) {
                                                     static_cast<std::streamsize>(length));
         EXPECT_EQ(WavFile(path).GetStatus(), WavFile::Status::Unsupported) << length;
     }
-    EXPECT_EQ(WavFile((folder / "missing.wav")).GetStatus(), WavFile::Status::CannotOpen);
+    EXPECT_EQ(WavFile(folder / "missing.wav").GetStatus(), WavFile::Status::CannotOpen);
     EXPECT_EQ(WavFile(folder.Path()).GetStatus(), WavFile::Status::CannotOpen);
 }
 
