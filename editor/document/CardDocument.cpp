@@ -42,8 +42,11 @@ CardDocument::CardDocument(std::filesystem::path workingFolder)
       m_basePath(UntitledPath()), m_movie(m_tree.Movie()) {
 }
 
+// A template's pictures and sounds lie beside it; the new card, which keeps
+// its media in the working folder until it is saved, gets copies of them.
 void CardDocument::NewFromTemplate(const std::filesystem::path& templateFile) {
     Load(templateFile, UntitledPath());
+    CarryMediaFiles(std::filesystem::absolute(templateFile).parent_path(), m_workingFolder);
 }
 
 void CardDocument::Open(const std::filesystem::path& cardFile) {
@@ -74,7 +77,7 @@ void CardDocument::Save(const MovieWriter& writeMovie) {
 
 void CardDocument::SaveAs(const std::filesystem::path& cardFile, const MovieWriter& writeMovie) {
     const std::filesystem::path basePath = BasePathOf(cardFile);
-    CarryMediaFiles(basePath.parent_path());
+    CarryMediaFiles(DocumentFolder(), basePath.parent_path());
     SaveUnder(basePath, writeMovie);
     m_basePath = basePath;
 }
@@ -95,8 +98,8 @@ void CardDocument::SaveUnder(const std::filesystem::path& basePath, const MovieW
     document.Commit();
 }
 
-void CardDocument::CarryMediaFiles(const std::filesystem::path& toFolder) {
-    const std::filesystem::path fromFolder = DocumentFolder();
+void CardDocument::CarryMediaFiles(const std::filesystem::path& fromFolder,
+                                   const std::filesystem::path& toFolder) {
     if (IsSameFolder(fromFolder, toFolder))
         return;
     for (TXMLObj object : m_movie.Obj().Items()) {

@@ -28,7 +28,8 @@ public:
 
     explicit CardDocument(std::filesystem::path workingFolder = TempFolder());
 
-    // Opens a template as a new, untitled card.
+    // Opens a template as a new, untitled card, with copies of the media
+    // files that lie beside the template.
     void NewFromTemplate(const std::filesystem::path& templateFile);
     // Opens a saved card; it is saved back where it came from.
     void Open(const std::filesystem::path& cardFile);
@@ -66,7 +67,8 @@ public:
 private:
     void Load(const std::filesystem::path& sourceFile, const std::filesystem::path& basePath);
     void SaveUnder(const std::filesystem::path& basePath, const MovieWriter& writeMovie);
-    void CarryMediaFiles(const std::filesystem::path& toFolder);
+    // Copies the media files of the pictures and sounds between folders.
+    void CarryMediaFiles(const std::filesystem::path& fromFolder, const std::filesystem::path& toFolder);
     void CopyMediaToNewName(TXMLObj object, const std::string& oldName);
 
     std::filesystem::path m_workingFolder;

@@ -52,6 +52,21 @@ TEST_F(CardDocumentTest, NewFromTemplateIsUntitledInTheWorkingFolder) {
     EXPECT_THROW(m_document.Save(WriteMovie), std::logic_error);
 }
 
+TEST_F(CardDocumentTest, NewFromTemplateBringsTheTemplatesMedia) {
+    WriteFile(Cards("birthday.jvd"), test::birthdayCard);
+    m_document.Open(Cards("birthday.jvd"));
+    m_document.CreateObject(ObjectKind::Pic, 0);
+    m_document.CreateObject(ObjectKind::Sound, 0);
+    m_document.SaveAs(Cards("template.jvd"), WriteMovie);
+    WriteFile(Cards("Pic_1.jpg"), "JPEG");
+    WriteFile(Cards("Sound_1.wav"), "RIFF");
+
+    m_document.NewFromTemplate(Cards("template.jvd"));
+    EXPECT_TRUE(m_document.IsUntitled());
+    EXPECT_EQ(ReadFile(Temp("Pic_1.jpg")), "JPEG");
+    EXPECT_EQ(ReadFile(Temp("Sound_1.wav")), "RIFF");
+}
+
 TEST_F(CardDocumentTest, OpenAndSaveKeepWhatTheProgramDoesNotKnow) {
     const std::string handMade = "<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"yes\"?>\n"
                                  "<!-- made by hand -->\n"
