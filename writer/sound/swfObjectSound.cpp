@@ -1,5 +1,6 @@
 // The sound operation of swfObject.
 #include "writer/objects/swfObject.h"
+#include "writer/sound/EncodedSoundCache.h"
 #include "writer/sound/SoundObject.h"
 
 namespace quillot {
@@ -10,11 +11,10 @@ namespace quillot {
 // expect; S_FALSE tells C++ callers so.
 HRESULT swfObject::MakeSound(const std::string& filename) {
     Delete();
-    WavFile file(filename);
-    if (file.GetStatus() == WavFile::Status::CannotOpen) {
+    auto sound = EncodedSoundCache::Encode(filename);
+    if (!sound) {
         return E_INVALIDARG;
     }
-    auto sound = std::make_shared<const EncodedSound>(EncodedSound::FromWav(file));
     const bool hasSamples = sound->HasSamples();
     Replace(std::make_unique<SoundObject>(std::move(sound)), ObjectKind::Sound);
     return hasSamples ? S_OK : S_FALSE;
