@@ -149,6 +149,9 @@ struct FailedSave {
     CardDocument::MovieWriter writeMovie;
 };
 
+// Names the case in test logs instead of dumping its bytes.
+void PrintTo(const FailedSave& testCase, std::ostream* out) { *out << testCase.name; }
+
 class CardDocumentFailedSave : public CardDocumentTest,
                                public testing::WithParamInterface<FailedSave> {};
 

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 namespace joyvane {
 namespace {
 
@@ -20,6 +22,9 @@ struct RoundTrip {
     const char* name;
     std::string bytes;
 };
+
+// Names the case in test logs instead of dumping its bytes.
+void PrintTo(const RoundTrip& testCase, std::ostream* out) { *out << testCase.name; }
 
 class CardTreeRoundTrip : public testing::TestWithParam<RoundTrip> {};
 

@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 namespace joyvane {
 namespace {
 
@@ -13,6 +15,9 @@ struct NewObjectCase {
     ObjectKind kind;
     const char* xml;
 };
+
+// Names the case in test logs instead of dumping its bytes.
+void PrintTo(const NewObjectCase& testCase, std::ostream* out) { *out << KindWord(testCase.kind); }
 
 class NewObjectDefaults : public testing::TestWithParam<NewObjectCase> {};
 

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include <vector>
 
 namespace joyvane {
@@ -19,6 +21,9 @@ struct NamingCase {
     ObjectKind kind;
     const char* expected;
 };
+
+// Names the case in test logs instead of dumping its bytes.
+void PrintTo(const NamingCase& testCase, std::ostream* out) { *out << testCase.expected; }
 
 class UniqueNameWalk : public testing::TestWithParam<NamingCase> {};
 

@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include <optional>
 
 namespace joyvane {
@@ -14,6 +16,9 @@ struct Conversion {
     const char* text;
     std::optional<std::int32_t> integer; // nullopt: refused
 };
+
+// Names the case in test logs instead of dumping its bytes.
+void PrintTo(const Conversion& testCase, std::ostream* out) { *out << testCase.text; }
 
 class IntegerConversion : public testing::TestWithParam<Conversion> {};
 

@@ -5,6 +5,8 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 namespace generation_test {
 namespace {
 
@@ -53,6 +55,9 @@ struct StepCase {
     Numbers first;
     Numbers last;
 };
+
+// Names the case in test logs instead of dumping its bytes.
+void PrintTo(const StepCase& testCase, std::ostream* out) { *out << testCase.effect; }
 
 class PictureEffectSteps : public ::testing::TestWithParam<StepCase> {};
 

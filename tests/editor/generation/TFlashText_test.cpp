@@ -5,6 +5,8 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 namespace generation_test {
 namespace {
 
@@ -135,6 +137,9 @@ struct ParameterCase {
     std::size_t argument;
     Numbers expected;
 };
+
+// Names the case in test logs instead of dumping its bytes.
+void PrintTo(const ParameterCase& testCase, std::ostream* out) { *out << testCase.name; }
 
 class TextParameters : public ::testing::TestWithParam<ParameterCase> {};
 

@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include <cstdint>
 #include <utility>
 #include <vector>
@@ -33,6 +35,9 @@ struct HandDecoded {
     std::vector<std::pair<uint32_t, unsigned>> stream;
     std::vector<int16_t> samples;
 };
+
+// Names the case in test logs instead of dumping its bytes.
+void PrintTo(const HandDecoded& testCase, std::ostream* out) { *out << testCase.name; }
 
 class AdpcmCodeSizes : public testing::TestWithParam<HandDecoded> {};
 

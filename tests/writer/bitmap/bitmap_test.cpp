@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include <fstream>
 
 #include "viewer/swf/Bitmap.h"
@@ -99,6 +101,9 @@ struct PictureFailure {
     enum class File { Valid, Missing, Folder, Oversized } file;
     HRESULT result;
 };
+
+// Names the case in test logs instead of dumping its bytes.
+void PrintTo(const PictureFailure& testCase, std::ostream* out) { *out << testCase.name; }
 
 class PictureFailures : public testing::TestWithParam<PictureFailure> {};
 

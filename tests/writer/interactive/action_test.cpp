@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include <functional>
 
 #include "writer/interactive/swfAction.h"
@@ -12,6 +14,9 @@ struct ActionCase {
     std::function<HRESULT(swfAction&)> make;
     std::vector<std::uint8_t> record;
 };
+
+// Names the case in test logs instead of dumping its bytes.
+void PrintTo(const ActionCase& testCase, std::ostream* out) { *out << testCase.name; }
 
 class ActionRecords : public testing::TestWithParam<ActionCase> {};
 

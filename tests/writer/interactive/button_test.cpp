@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include "viewer/swf/Button.h"
 #include "viewer/swf/PlaceObject2.h"
 #include "viewer/swf/Shape.h"
@@ -95,6 +97,9 @@ struct QueuedEvents {
     std::vector<std::int32_t> events;
     std::uint16_t conditions;
 };
+
+// Names the case in test logs instead of dumping its bytes.
+void PrintTo(const QueuedEvents& testCase, std::ostream* out) { *out << testCase.name; }
 
 class ButtonEvents : public testing::TestWithParam<QueuedEvents> {};
 

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include <cmath>
 #include <cstdio>
 #include <numbers>
@@ -102,6 +104,9 @@ struct RoundTrip {
     int rate;
     double leastSnrDb;
 };
+
+// Names the case in test logs instead of dumping its bytes.
+void PrintTo(const RoundTrip& testCase, std::ostream* out) { *out << testCase.name; }
 
 class RoundTrips : public testing::TestWithParam<RoundTrip> {};
 

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include <fstream>
 #include <functional>
 
@@ -18,6 +20,9 @@ struct WavCase {
     std::uint8_t rateCode = 0;
     std::uint32_t frames = 0;
 };
+
+// Names the case in test logs instead of dumping its bytes.
+void PrintTo(const WavCase& testCase, std::ostream* out) { *out << testCase.name; }
 
 class WavFiles : public testing::TestWithParam<WavCase> {};
 

@@ -2,6 +2,8 @@
 // tag and never a read beyond it.
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include <sstream>
 #include <vector>
 
@@ -65,6 +67,9 @@ struct DamagedCase {
     std::uint16_t code;
     Bytes body;
 };
+
+// Names the case in test logs instead of dumping its bytes.
+void PrintTo(const DamagedCase& testCase, std::ostream* out) { *out << testCase.name; }
 
 const DamagedCase kDamaged[] = {
     {"OddFirstOffset", 10, {0x01, 0x00, 0x03, 0x00, 0x10, 0x14, 0x24, 0x00}},

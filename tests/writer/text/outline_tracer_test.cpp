@@ -35,6 +35,9 @@ struct TraceCase {
     std::vector<Edge> edges;
 };
 
+// Names the case in test logs instead of dumping its bytes.
+void PrintTo(const TraceCase& testCase, std::ostream* out) { *out << testCase.name; }
+
 // Pen at x = 100, reference offset -700: a point (x, y) lands at
 // (100 + x, 700 - y).
 const TraceCase kCases[] = {
