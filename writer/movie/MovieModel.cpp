@@ -1,46 +1,13 @@
 #include "writer/movie/MovieModel.h"
 
 #include <algorithm>
+#include <iterator>
 #include <numeric>
 
 #include "writer/movie/ControlTags.h"
 #include "writer/movie/WriterTrace.h"
 
 namespace quillot {
-
-namespace {
-
-using Placement = MovieModel::Placement;
-
-bool IsSortedByDepth(const std::vector<Placement>& list) {
-    return std::is_sorted(list.begin(), list.end(), [](const Placement& a, const Placement& b) {
-        return a.requestedDepth < b.requestedDepth;
-    });
-}
-
-// A stable merge in which an incoming element goes before the first element of
-// the result whose requested depth is greater. On lists that are not sorted by
-// depth it still walks both lists once, as the depth order of earlier movies
-// was defined by this very walk.
-std::vector<Placement> MergeByDepth(const std::vector<Placement>& result,
-                                    const std::vector<Placement>& incoming) {
-    std::vector<Placement> merged;
-    merged.reserve(result.size() + incoming.size());
-    auto r = result.begin();
-    auto i = incoming.begin();
-    while (r != result.end() && i != incoming.end()) {
-        if (i->requestedDepth < r->requestedDepth) {
-            merged.push_back(*i++);
-        } else {
-            merged.push_back(*r++);
-        }
-    }
-    merged.insert(merged.end(), r, result.end());
-    merged.insert(merged.end(), i, incoming.end());
-    return merged;
-}
-
-} // namespace
 
 Frame& MovieModel::GetFrame(int index) {
     const auto wanted = static_cast<std::size_t>(index);
@@ -67,6 +34,11 @@ bool MovieModel::RecordRemoval(std::uint16_t characterId, RemoveObjectTag& remov
         return false;
     }
     Placement& placement = found->second.back();
+    // A removal ahead of the placement (in an earlier frame) would take off
+    // whatever stands at that depth then.
+    if (position < placement.lifetime.placed) {
+        return false;
+    }
     placement.removals.push_back(&remove);
     StageLifetime& lifetime = placement.lifetime;
     if (!lifetime.removed || position < lifetime.removedAt) {
@@ -77,18 +49,11 @@ bool MovieModel::RecordRemoval(std::uint16_t characterId, RemoveObjectTag& remov
 }
 
 bool MovieModel::AssignDepths() {
-    // When every character's placements are already in depth order (the usual
-    // case), merging them one by one equals one stable sort of all of them in
-    // identifier order, which is much cheaper with many characters.
-    const bool allSorted = std::all_of(m_placements.begin(), m_placements.end(),
-                                       [](const auto& entry) { return IsSortedByDepth(entry.second); });
+    // Equal requested depths keep the lower identifier first, then the order
+    // of placement.
     std::vector<Placement> merged;
-    for (const auto& [characterId, list] : m_placements) {
-        if (allSorted) {
-            merged.insert(merged.end(), list.begin(), list.end());
-        } else {
-            merged = MergeByDepth(merged, list);
-        }
+    for (auto& [characterId, list] : m_placements) {
+        std::move(list.begin(), list.end(), std::back_inserter(merged));
     }
     m_placements.clear();
     TraceWriter("Depth sorting: %d shapes\n", static_cast<int>(merged.size()));

@@ -100,16 +100,24 @@ SwfMatrix ShapeObject::GradientMatrix(std::int32_t scaleX, std::int32_t scaleY,
     return SwfMatrix{FixedPair{scaleX, scaleY}, std::nullopt, centerX, centerY};
 }
 
+std::int32_t ShapeObject::BoundsCenterX() const {
+    return static_cast<std::int32_t>((static_cast<std::int64_t>(m_bounds.xmin) + m_bounds.xmax) / 2);
+}
+
+std::int32_t ShapeObject::BoundsCenterY() const {
+    return static_cast<std::int32_t>((static_cast<std::int64_t>(m_bounds.ymin) + m_bounds.ymax) / 2);
+}
+
 void ShapeObject::SetLinearFillCenter(std::int32_t centerX, std::int32_t centerY) {
     m_fillKind = FillKind::LinearGradient;
-    const std::int32_t width = m_bounds.xmax - m_bounds.xmin;
-    const std::int32_t height = m_bounds.ymax - m_bounds.ymin;
-    m_gradientMatrix = GradientMatrix(width + 1, height + 1, centerX, centerY);
+    const std::int64_t width = static_cast<std::int64_t>(m_bounds.xmax) - m_bounds.xmin;
+    const std::int64_t height = static_cast<std::int64_t>(m_bounds.ymax) - m_bounds.ymin;
+    m_gradientMatrix = GradientMatrix(ClampToField(width + 1), ClampToField(height + 1), centerX, centerY);
     Invalidate();
 }
 
 void ShapeObject::SetLinearFill(PackedRgba from, PackedRgba to) {
-    SetLinearFillCenter((m_bounds.xmin + m_bounds.xmax) / 2, (m_bounds.ymin + m_bounds.ymax) / 2);
+    SetLinearFillCenter(BoundsCenterX(), BoundsCenterY());
     m_gradientEntries.push_back({0, from});
     m_gradientEntries.push_back({255, to});
 }
@@ -124,7 +132,7 @@ void ShapeObject::SetRadialFillCenter(std::int32_t centerX, std::int32_t centerY
 }
 
 void ShapeObject::SetRadialFill(PackedRgba from, PackedRgba to) {
-    SetRadialFillCenter((m_bounds.xmin + m_bounds.xmax) / 2, (m_bounds.ymin + m_bounds.ymax) / 2);
+    SetRadialFillCenter(BoundsCenterX(), BoundsCenterY());
     m_gradientEntries.push_back({0, from});
     m_gradientEntries.push_back({255, to});
 }

@@ -60,6 +60,9 @@ protected:
 private:
     void AddStyles(DefineShape3Tag& tag, Frame& frame);
     Gradient TakeGradient();
+    // The centre of the bounds, halves truncated toward zero.
+    std::int32_t BoundsCenterX() const;
+    std::int32_t BoundsCenterY() const;
     SwfMatrix GradientMatrix(std::int32_t scale16_16X, std::int32_t scale16_16Y,
                              std::int32_t centerX, std::int32_t centerY) const;
 

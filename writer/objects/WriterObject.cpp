@@ -20,6 +20,11 @@ void WriterObject::PlaceOnFrame(Frame& frame) const {
 }
 
 void WriterObject::RemoveFromFrame(Frame& frame) {
+    // Only a character of this movie can be on its stage: an identifier from
+    // a movie already written may now name another character.
+    if (m_characterId == kUndefinedCharacterId || m_definedInMovie != CurrentMovieSerial()) {
+        return;
+    }
     auto remove = std::make_unique<RemoveObjectTag>(m_characterId, m_depth);
     if (frame.Movie().RecordRemoval(m_characterId, *remove, frame.NextPosition())) {
         frame.Append(std::move(remove));

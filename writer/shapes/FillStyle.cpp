@@ -1,6 +1,24 @@
 #include "writer/shapes/FillStyle.h"
 
+#include <algorithm>
+
 namespace quillot {
+
+namespace {
+
+// The count has one byte; entries beyond it are left out rather than written
+// where a reader expects the next field.
+void WriteGradient(TagBuffer& out, const Gradient& gradient) {
+    WriteMatrix(out, gradient.matrix);
+    const std::size_t count = std::min<std::size_t>(gradient.entries.size(), 0xFF);
+    out.WriteU8(static_cast<std::uint8_t>(count));
+    for (std::size_t i = 0; i < count; ++i) {
+        out.WriteU8(gradient.entries[i].ratio);
+        WriteRgba(out, gradient.entries[i].color);
+    }
+}
+
+} // namespace
 
 void WriteFillStyle(TagBuffer& out, const FillStyle& style) {
     out.WriteU8(style.type);
@@ -10,12 +28,7 @@ void WriteFillStyle(TagBuffer& out, const FillStyle& style) {
         break;
     case FillStyle::LinearGradient:
     case FillStyle::RadialGradient:
-        WriteMatrix(out, style.gradient.matrix);
-        out.WriteU8(static_cast<std::uint8_t>(style.gradient.entries.size()));
-        for (const GradientEntry& entry : style.gradient.entries) {
-            out.WriteU8(entry.ratio);
-            WriteRgba(out, entry.color);
-        }
+        WriteGradient(out, style.gradient);
         break;
     case FillStyle::ClippedBitmap:
         out.WriteU16(style.bitmapId);

@@ -33,19 +33,18 @@ constexpr double kStartFraction = 0.8535;
 
 // Each product is truncated on its own, so the path may end a few twips from
 // its start.
-std::int32_t Part(double fraction, std::int32_t extent) {
-    return static_cast<std::int32_t>(fraction * extent);
+std::int64_t Part(double fraction, std::int64_t extent) {
+    return static_cast<std::int64_t>(fraction * static_cast<double>(extent));
 }
 
 } // namespace
 
 void OvalObject::AppendRecords(DefineShape3Tag& tag) const {
     const SwfRect& bounds = Bounds();
-    const std::int32_t width = bounds.xmax - bounds.xmin;
-    const std::int32_t height = bounds.ymax - bounds.ymin;
-    AppendFirstStyleChange(tag,
-                           static_cast<std::int32_t>(bounds.xmin + kStartFraction * width),
-                           static_cast<std::int32_t>(bounds.ymin + kStartFraction * height));
+    const std::int64_t width = static_cast<std::int64_t>(bounds.xmax) - bounds.xmin;
+    const std::int64_t height = static_cast<std::int64_t>(bounds.ymax) - bounds.ymin;
+    AppendFirstStyleChange(tag, ClampToField(bounds.xmin + Part(kStartFraction, width)),
+                           ClampToField(bounds.ymin + Part(kStartFraction, height)));
     for (const CurveFractions& curve : kCurves) {
         tag.AddRecord(CurvedEdgeRecord{Part(curve.controlX, width), Part(curve.controlY, height),
                                        Part(curve.anchorX, width), Part(curve.anchorY, height)});

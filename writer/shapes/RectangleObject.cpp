@@ -6,8 +6,8 @@ namespace quillot {
 
 void RectangleObject::AppendRecords(DefineShape3Tag& tag) const {
     const SwfRect& bounds = Bounds();
-    const std::int32_t width = bounds.xmax - bounds.xmin + 1;
-    const std::int32_t height = bounds.ymax - bounds.ymin + 1;
+    const std::int64_t width = static_cast<std::int64_t>(bounds.xmax) - bounds.xmin + 1;
+    const std::int64_t height = static_cast<std::int64_t>(bounds.ymax) - bounds.ymin + 1;
     AppendFirstStyleChange(tag, bounds.xmin, bounds.ymin);
     tag.AddRecord(StraightEdgeRecord{width, 0});
     tag.AddRecord(StraightEdgeRecord{0, height});

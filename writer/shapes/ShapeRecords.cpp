@@ -75,7 +75,7 @@ void WriteCurvedEdge(TagBuffer& out, std::int64_t cx, std::int64_t cy, std::int6
         // each half's deltas are differences of them, so the halves end
         // exactly where the whole curve ends.
         const std::int64_t firstControlX = cx / 2, firstControlY = cy / 2;
-        const std::int64_t middleX = (2 * cx + ax) / 4, middleY = (2 * cy + ay) / 4;
+        const std::int64_t middleX = (3 * cx + ax) / 4, middleY = (3 * cy + ay) / 4;
         const std::int64_t secondControlX = cx + ax / 2, secondControlY = cy + ay / 2;
         const std::int64_t endX = cx + ax, endY = cy + ay;
         WriteCurvedEdge(out, firstControlX, firstControlY, middleX - firstControlX,

@@ -23,18 +23,19 @@ struct StyleChangeRecord {
     std::optional<std::uint32_t> lineStyle;
 };
 
+// Deltas are wider than any edge record; the writer splits what does not fit.
 struct StraightEdgeRecord {
-    std::int32_t deltaX = 0;
-    std::int32_t deltaY = 0;
+    std::int64_t deltaX = 0;
+    std::int64_t deltaY = 0;
 };
 
 // A quadratic curve: the control point relative to the pen, the anchor
 // relative to the control point.
 struct CurvedEdgeRecord {
-    std::int32_t controlDeltaX = 0;
-    std::int32_t controlDeltaY = 0;
-    std::int32_t anchorDeltaX = 0;
-    std::int32_t anchorDeltaY = 0;
+    std::int64_t controlDeltaX = 0;
+    std::int64_t controlDeltaY = 0;
+    std::int64_t anchorDeltaX = 0;
+    std::int64_t anchorDeltaY = 0;
 };
 
 using ShapeRecord = std::variant<StyleChangeRecord, StraightEdgeRecord, CurvedEdgeRecord>;

@@ -22,7 +22,9 @@ HRESULT swfObject::MakeOval(std::int32_t xmin, std::int32_t ymin, std::int32_t x
 
 HRESULT swfObject::MakeCircle(std::int32_t center_x, std::int32_t center_y, std::int32_t radius) {
     Delete();
-    const SwfRect bounds{center_x - radius, center_x + radius, center_y - radius, center_y + radius};
+    const std::int64_t x = center_x, y = center_y;
+    const SwfRect bounds{ClampToField(x - radius), ClampToField(x + radius), ClampToField(y - radius),
+                         ClampToField(y + radius)};
     Replace(std::make_unique<OvalObject>(bounds), ObjectKind::Circle);
     return S_OK;
 }

@@ -146,6 +146,26 @@ TEST(swfMovie, RemovingWhatWasNeverPlacedWritesNothing) {
     EXPECT_TRUE(test::WrittenRecords<swf::RemoveObject>(movie).empty());
 }
 
+// Identifiers start again with every movie, so a removal naming a character of
+// an earlier movie, or coming before the placement, would take another object
+// off the stage.
+TEST(swfMovie, RemovalsOfWhatIsNotOnTheStageAreNotWritten) {
+    swfMovie movie;
+    swfObject earlier, current;
+    earlier.MakeRectangle(0, 0, 10, 10);
+    movie.AddObject(&earlier);
+    WriteMovieBytes(movie);
+
+    current.MakeRectangle(0, 0, 20, 20);
+    movie.GotoFrame(5);
+    movie.AddObject(&current);
+    movie.GotoFrame(2);
+    movie.RemoveObject(&current); // before its placement
+    movie.GotoFrame(6);
+    movie.RemoveObject(&earlier); // placed only in the earlier movie
+    EXPECT_TRUE(test::WrittenRecords<swf::RemoveObject>(movie).empty());
+}
+
 TEST(swfMovie, IdentifiersStartAgainAfterEachWrittenMovie) {
     swfMovie movie;
     swfObject rectangle;

@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <climits>
+#include <cmath>
+#include <cstdint>
 #include <functional>
 
 #include "viewer/swf/Shape.h"
@@ -175,6 +178,60 @@ TEST(Shapes, OversizedEdgesAreSplitAndEndInPlace) {
     EXPECT_GT(edges, 2);
     EXPECT_EQ(x, 300000 + 90000 - 200000);
     EXPECT_EQ(y, -70000 + 10 + 65536);
+}
+
+// The pieces of a split curve follow the curve: every point where one piece
+// hands over to the next lies on the original.
+TEST(Shapes, SplitCurvesStayOnTheCurve) {
+    const std::int64_t cx = 200000, cy = 0, ax = 0, ay = 200000;
+    const auto shape = DefineOnce([&](swfObject& o) {
+        o.MakePolygon(0, 0);
+        o.AddCurvedLine(cx, cy, ax, ay);
+    });
+    const auto distanceToCurve = [&](double x, double y) {
+        double nearest = 1e18;
+        for (int step = 0; step <= 20000; ++step) {
+            const double t = step / 20000.0;
+            const double curveX = 2 * t * (1 - t) * cx + t * t * (cx + ax);
+            const double curveY = 2 * t * (1 - t) * cy + t * t * (cy + ay);
+            nearest = std::min(nearest, std::hypot(curveX - x, curveY - y));
+        }
+        return nearest;
+    };
+    std::int64_t x = 0, y = 0;
+    int pieces = 0;
+    for (const auto& record : shape.records) {
+        if (const auto* curve = std::get_if<swf::CurvedEdge>(&record)) {
+            x += curve->controlDeltaX + curve->anchorDeltaX;
+            y += curve->controlDeltaY + curve->anchorDeltaY;
+            EXPECT_LT(distanceToCurve(static_cast<double>(x), static_cast<double>(y)), 20.0)
+                << "piece " << pieces << " ends at " << x << "," << y;
+            ++pieces;
+        }
+    }
+    EXPECT_GT(pieces, 1);
+}
+
+// Coordinates are not validated; the widest ones still give a readable movie.
+TEST(Shapes, ExtremeCoordinatesGiveReadableShapes) {
+    const std::function<void(swfObject&)> makers[] = {
+        [](swfObject& o) { o.MakeRectangle(INT32_MIN, 0, INT32_MAX, 10); },
+        [](swfObject& o) { o.MakeCircle(INT32_MAX - 5, 0, 100); },
+        [](swfObject& o) {
+            o.MakeOval(-2000000000, 0, 2000000000, 10);
+            o.SetLinearFill(255, 0, 0, 255, 0, 0, 255, 255);
+        },
+        [](swfObject& o) {
+            o.MakeRectangle(0, 0, 10, 10);
+            for (int i = 0; i < 200; ++i) { // 400 entries, more than the count can say
+                o.SetRadialFill(255, 0, 0, 255, 0, 0, 255, 255);
+            }
+        },
+    };
+    for (const auto& make : makers) {
+        const auto shape = DefineOnce(make);
+        EXPECT_FALSE(shape.records.empty());
+    }
 }
 
 TEST(Shapes, PolygonPathsAndBounds) {
