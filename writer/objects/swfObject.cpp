@@ -4,6 +4,19 @@
 
 namespace quillot {
 
+namespace {
+
+// Shape operations change the shape state when there is one and are ignored
+// on other kinds.
+template <class Change> HRESULT ChangeShape(ShapeObject* shape, Change change) {
+    if (shape != nullptr) {
+        change(*shape);
+    }
+    return S_OK;
+}
+
+} // namespace
+
 swfObject::swfObject() = default;
 swfObject::~swfObject() = default;
 
@@ -22,7 +35,9 @@ HRESULT swfObject::get_ObjectType(std::int16_t& kind) const {
     return S_OK;
 }
 
-HRESULT swfObject::put_ObjectType(std::int16_t) { return S_OK; }
+HRESULT swfObject::put_ObjectType(std::int16_t) {
+    return S_OK;
+}
 
 HRESULT swfObject::Delete() {
     m_object.reset();
@@ -39,21 +54,19 @@ HRESULT swfObject::SetDepth(std::int32_t depth) {
     return S_OK;
 }
 
-HRESULT swfObject::FadeIn(std::int32_t, std::int32_t, std::int32_t) { return S_OK; }
+HRESULT swfObject::FadeIn(std::int32_t, std::int32_t, std::int32_t) {
+    return S_OK;
+}
 
 HRESULT swfObject::SetLineWidth(std::int32_t lineWidth) {
-    if (ShapeObject* shape = Shape()) {
-        shape->SetLineWidth(lineWidth);
-    }
-    return S_OK;
+    return ChangeShape(Shape(), [&](ShapeObject& shape) { shape.SetLineWidth(lineWidth); });
 }
 
 HRESULT swfObject::SetLineColor(std::uint8_t red, std::uint8_t green, std::uint8_t blue,
                                 std::uint8_t alpha) {
-    if (ShapeObject* shape = Shape()) {
-        shape->SetLineColor(PackRgba(red, green, blue, alpha));
-    }
-    return S_OK;
+    return ChangeShape(Shape(), [&](ShapeObject& shape) {
+        shape.SetLineColor(PackRgba(red, green, blue, alpha));
+    });
 }
 
 HRESULT swfObject::SetLineColorA(std::uint8_t red, std::uint8_t green, std::uint8_t blue,
@@ -63,72 +76,55 @@ HRESULT swfObject::SetLineColorA(std::uint8_t red, std::uint8_t green, std::uint
 
 HRESULT swfObject::SetSolidFill(std::uint8_t red, std::uint8_t green, std::uint8_t blue,
                                 std::uint8_t alpha) {
-    if (ShapeObject* shape = Shape()) {
-        shape->SetSolidFill(PackRgba(red, green, blue, alpha));
-    }
-    return S_OK;
+    return ChangeShape(Shape(), [&](ShapeObject& shape) {
+        shape.SetSolidFill(PackRgba(red, green, blue, alpha));
+    });
 }
 
 HRESULT swfObject::SetNoFill() {
-    if (ShapeObject* shape = Shape()) {
-        shape->SetNoFill();
-    }
-    return S_OK;
+    return ChangeShape(Shape(), [&](ShapeObject& shape) { shape.SetNoFill(); });
 }
 
-HRESULT swfObject::SetLinearFill(std::uint8_t r1, std::uint8_t g1, std::uint8_t b1,
-                                 std::uint8_t a1, std::uint8_t r2, std::uint8_t g2,
-                                 std::uint8_t b2, std::uint8_t a2) {
-    if (ShapeObject* shape = Shape()) {
-        shape->SetLinearFill(PackRgba(r1, g1, b1, a1), PackRgba(r2, g2, b2, a2));
-    }
-    return S_OK;
+HRESULT swfObject::SetLinearFill(std::uint8_t r1, std::uint8_t g1, std::uint8_t b1, std::uint8_t a1,
+                                 std::uint8_t r2, std::uint8_t g2, std::uint8_t b2,
+                                 std::uint8_t a2) {
+    return ChangeShape(Shape(), [&](ShapeObject& shape) {
+        shape.SetLinearFill(PackRgba(r1, g1, b1, a1), PackRgba(r2, g2, b2, a2));
+    });
 }
 
 HRESULT swfObject::SetLinearFillCenter(std::int32_t centerX, std::int32_t centerY) {
-    if (ShapeObject* shape = Shape()) {
-        shape->SetLinearFillCenter(centerX, centerY);
-    }
-    return S_OK;
+    return ChangeShape(Shape(),
+                       [&](ShapeObject& shape) { shape.SetLinearFillCenter(centerX, centerY); });
 }
 
-HRESULT swfObject::SetRadialFill(std::uint8_t r1, std::uint8_t g1, std::uint8_t b1,
-                                 std::uint8_t a1, std::uint8_t r2, std::uint8_t g2,
-                                 std::uint8_t b2, std::uint8_t a2) {
-    if (ShapeObject* shape = Shape()) {
-        shape->SetRadialFill(PackRgba(r1, g1, b1, a1), PackRgba(r2, g2, b2, a2));
-    }
-    return S_OK;
+HRESULT swfObject::SetRadialFill(std::uint8_t r1, std::uint8_t g1, std::uint8_t b1, std::uint8_t a1,
+                                 std::uint8_t r2, std::uint8_t g2, std::uint8_t b2,
+                                 std::uint8_t a2) {
+    return ChangeShape(Shape(), [&](ShapeObject& shape) {
+        shape.SetRadialFill(PackRgba(r1, g1, b1, a1), PackRgba(r2, g2, b2, a2));
+    });
 }
 
 HRESULT swfObject::SetRadialFillCenter(std::int32_t centerX, std::int32_t centerY) {
-    if (ShapeObject* shape = Shape()) {
-        shape->SetRadialFillCenter(centerX, centerY);
-    }
-    return S_OK;
+    return ChangeShape(Shape(),
+                       [&](ShapeObject& shape) { shape.SetRadialFillCenter(centerX, centerY); });
 }
 
 HRESULT swfObject::Translate(std::int32_t x, std::int32_t y) {
-    if (ShapeObject* shape = Shape()) {
-        shape->Translate(x, y);
-    }
-    return S_OK;
+    return ChangeShape(Shape(), [&](ShapeObject& shape) { shape.Translate(x, y); });
 }
 
 HRESULT swfObject::Rotate(std::int32_t degree) {
-    if (ShapeObject* shape = Shape()) {
-        shape->Rotate(degree);
-    }
-    return S_OK;
+    return ChangeShape(Shape(), [&](ShapeObject& shape) { shape.Rotate(degree); });
 }
 
 HRESULT swfObject::Scale(std::int32_t scaleX, std::int32_t scaleY) {
-    if (ShapeObject* shape = Shape()) {
-        shape->Scale(scaleX, scaleY);
-    }
-    return S_OK;
+    return ChangeShape(Shape(), [&](ShapeObject& shape) { shape.Scale(scaleX, scaleY); });
 }
 
-HRESULT swfObject::ScaleEx(std::int32_t scaleX, std::int32_t scaleY) { return Scale(scaleX, scaleY); }
+HRESULT swfObject::ScaleEx(std::int32_t scaleX, std::int32_t scaleY) {
+    return Scale(scaleX, scaleY);
+}
 
 } // namespace quillot
