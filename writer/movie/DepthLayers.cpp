@@ -1,6 +1,7 @@
 #include "writer/movie/DepthLayers.h"
 
 #include <algorithm>
+#include <bit>
 #include <cstdint>
 #include <limits>
 
@@ -16,45 +17,67 @@ TimeKey KeyOf(const TagPosition& position) {
 }
 
 // Highest depth seen over ranges of time: raise a range to at least a value,
-// ask for the highest value anywhere in a range. Both take O(log n).
+// ask for the highest value anywhere in a range. Both walk the tree from the
+// range's ends upwards, O(log n) without recursion.
 class HighestDepthTree {
 public:
-    explicit HighestDepthTree(std::size_t slots)
-        : m_slots(slots), m_highest(4 * slots, -1), m_wholeNode(4 * slots, -1) {}
-
-    void Raise(std::size_t from, std::size_t to, int depth) { Raise(1, 0, m_slots, from, to, depth); }
-    int Highest(std::size_t from, std::size_t to) const { return Highest(1, 0, m_slots, from, to); }
-
-private:
-    void Raise(std::size_t node, std::size_t low, std::size_t high, std::size_t from,
-               std::size_t to, int depth) {
-        if (to <= low || high <= from) {
-            return;
-        }
-        m_highest[node] = std::max(m_highest[node], depth);
-        if (from <= low && high <= to) {
-            m_wholeNode[node] = std::max(m_wholeNode[node], depth);
-            return;
-        }
-        const std::size_t middle = (low + high) / 2;
-        Raise(2 * node, low, middle, from, to, depth);
-        Raise(2 * node + 1, middle, high, from, to, depth);
+    explicit HighestDepthTree(std::size_t slots) : m_leaves(std::bit_ceil(std::max<std::size_t>(slots, 1))) {
+        m_highest.assign(2 * m_leaves, -1);
+        m_wholeNode.assign(2 * m_leaves, -1);
     }
 
-    int Highest(std::size_t node, std::size_t low, std::size_t high, std::size_t from,
-                std::size_t to) const {
-        if (to <= low || high <= from) {
+    void Raise(std::size_t from, std::size_t to, int depth) {
+        if (from >= to) {
+            return;
+        }
+        for (std::size_t low = from + m_leaves, high = to + m_leaves; low < high; low /= 2, high /= 2) {
+            if (low % 2 == 1) {
+                RaiseWholeNode(low++, depth);
+            }
+            if (high % 2 == 1) {
+                RaiseWholeNode(--high, depth);
+            }
+        }
+        // Every node above a raised one overlaps the range.
+        for (std::size_t node = (from + m_leaves) / 2; node > 0; node /= 2) {
+            m_highest[node] = std::max(m_highest[node], depth);
+        }
+        for (std::size_t node = (to - 1 + m_leaves) / 2; node > 0; node /= 2) {
+            m_highest[node] = std::max(m_highest[node], depth);
+        }
+    }
+
+    int Highest(std::size_t from, std::size_t to) const {
+        if (from >= to) {
             return -1;
         }
-        if (from <= low && high <= to) {
-            return m_highest[node];
+        int highest = -1;
+        for (std::size_t low = from + m_leaves, high = to + m_leaves; low < high; low /= 2, high /= 2) {
+            if (low % 2 == 1) {
+                highest = std::max(highest, m_highest[low++]);
+            }
+            if (high % 2 == 1) {
+                highest = std::max(highest, m_highest[--high]);
+            }
         }
-        const std::size_t middle = (low + high) / 2;
-        return std::max({m_wholeNode[node], Highest(2 * node, low, middle, from, to),
-                         Highest(2 * node + 1, middle, high, from, to)});
+        // A raise that covered a whole node above the range's ends reached
+        // into the range too.
+        for (std::size_t node = (from + m_leaves) / 2; node > 0; node /= 2) {
+            highest = std::max(highest, m_wholeNode[node]);
+        }
+        for (std::size_t node = (to - 1 + m_leaves) / 2; node > 0; node /= 2) {
+            highest = std::max(highest, m_wholeNode[node]);
+        }
+        return highest;
     }
 
-    std::size_t m_slots;
+private:
+    void RaiseWholeNode(std::size_t node, int depth) {
+        m_highest[node] = std::max(m_highest[node], depth);
+        m_wholeNode[node] = std::max(m_wholeNode[node], depth);
+    }
+
+    std::size_t m_leaves;
     std::vector<int> m_highest;   // over the node's whole range
     std::vector<int> m_wholeNode; // raises that covered the node's whole range
 };
