@@ -1,16 +1,9 @@
 #include "editor/document/TempFolder.h"
 
-#include <cstdlib>
+#include "writer/movie/TempFolder.h"
 
 namespace joyvane {
 
-std::filesystem::path TempFolder() {
-    for (const char* name : {"temp", "TEMP", "TMP", "TMPDIR"}) {
-        const char* value = std::getenv(name);
-        if (value != nullptr && *value != '\0')
-            return value;
-    }
-    return std::filesystem::temp_directory_path();
-}
+std::filesystem::path TempFolder() { return quillot::TempFolderPath(); }
 
 } // namespace joyvane

@@ -7,21 +7,22 @@
 
 namespace quillot {
 
-std::string SystemTempFolder() {
-    std::string folder;
+std::filesystem::path TempFolderPath() {
     for (const char* name : {"temp", "TEMP", "TMP", "TMPDIR"}) {
         const char* value = std::getenv(name);
         if (value != nullptr && *value != '\0') {
-            folder = value;
-            break;
+            return value;
         }
     }
-    if (folder.empty()) {
-        std::error_code error;
-        folder = std::filesystem::temp_directory_path(error).string();
-        if (error) {
-            folder = "/tmp";
-        }
+    return std::filesystem::temp_directory_path();
+}
+
+std::string SystemTempFolder() {
+    std::string folder;
+    try {
+        folder = TempFolderPath().string();
+    } catch (const std::filesystem::filesystem_error&) {
+        folder = "/tmp";
     }
     if (folder.back() != '/') {
         folder += '/';
